@@ -1,0 +1,10 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# tavro_add_gtest(<name> SOURCES <files...> [LIBS <targets...>])
+function(tavro_add_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()

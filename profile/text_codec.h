@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavro {
+
+// Texts the user types or the files carry are UTF-16, as stored; the program's own
+// texts, paths and terminal output are UTF-8. Invalid sequences become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// The mouse takes names in Windows-1252. Characters the code page cannot hold become
+// "?", one per character (a surrogate pair counts as one).
+std::string ToWindows1252(std::u16string_view text);
+
+}  // namespace tavro
