@@ -8,3 +8,15 @@ function(tavro_add_gtest name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()
+
+# tavro_add_qtest(<name> SOURCES <files...> [LIBS <targets...>])
+# QtTest suites run headless, at a scale of 1 so that pixels map to widget points.
+function(tavro_add_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/runtime")
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/runtime)
+endfunction()
