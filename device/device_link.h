@@ -1,0 +1,85 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "device/device_events.h"
+#include "device/device_reports.h"
+#include "device/hid_backend.h"
+#include "device/sleeper.h"
+
+namespace tavro {
+
+// The mouse's vendor interface.
+inline constexpr uint16_t kTavroVendorId = 0x3D71;
+inline constexpr uint16_t kTavroProductId = 0x4A96;
+inline constexpr uint16_t kTavroUsagePage = 0xFF01;
+inline constexpr uint16_t kTavroUsage = 2;
+
+enum class SearchOutcome {
+    kFound,
+    kNotFound,    // no usable interface with the TAVRO ids
+    kCannotOpen,  // the TAVRO vendor interface is listed but would not open (often EACCES)
+};
+
+// Why the last FindDevice ended as it did, for messages that say more than "not found".
+struct DeviceSearch {
+    SearchOutcome outcome = SearchOutcome::kNotFound;
+    std::string path;                   // the interface found, or the one that would not open
+    std::optional<HidError> openError;  // why the first listed vendor interface would not open
+};
+
+// Errno values taken as the transient refusals worth one immediate retry.
+bool IsTransientSendError(int code);
+
+// The one path between the program and the mouse: one open handle to its vendor
+// interface, feature reports with one retry, the status read, and device events.
+// Runs on one thread; the backend, the sleeper and an event source must outlive it.
+class DeviceLink {
+public:
+    DeviceLink(HidBackend& backend, Sleeper& sleeper);
+    ~DeviceLink();
+    DeviceLink(const DeviceLink&) = delete;
+    DeviceLink& operator=(const DeviceLink&) = delete;
+
+    bool FindDevice();
+    const DeviceSearch& LastSearch() const { return lastSearch_; }
+    bool IsOpen() const { return device_ != nullptr; }
+    void CloseDevice();
+
+    bool SendFeature(std::span<const uint8_t> report);
+    // `buffer` holds the request (0x60, zeros); on 1 it holds the whole status report.
+    int ReadStatus(std::span<uint8_t, kStatusReportSize> buffer);
+
+    // Starts `source` and remembers `handler`; false when the source cannot start.
+    bool RegisterDeviceEvents(DeviceEventSource& source, DeviceEventHandler handler);
+    // The descriptor the owner's loop watches; -1 until registration succeeded.
+    int DeviceEventFd() const;
+    // Called by the owner when DeviceEventFd() is readable: hands every waiting
+    // event to the handler, on the caller's thread.
+    void DispatchDeviceEvents();
+
+    static bool IsMouseDevicePath(std::string_view path);
+
+    // Set by a successful search; only the owner clears it, on the mouse's removal.
+    bool deviceFound() const { return deviceFound_; }
+    void ClearDeviceFound() { deviceFound_ = false; }
+
+    void Pause(std::chrono::milliseconds duration) { sleeper_.Sleep(duration); }
+
+private:
+    HidBackend& backend_;
+    Sleeper& sleeper_;
+    std::unique_ptr<HidDevice> device_;
+    bool deviceFound_ = false;
+    DeviceSearch lastSearch_;
+    DeviceEventSource* eventSource_ = nullptr;
+    DeviceEventHandler eventHandler_;
+};
+
+}  // namespace tavro

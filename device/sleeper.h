@@ -1,0 +1,37 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+namespace tavro {
+
+// The device protocol's fixed pauses go through this, so tests see them without waiting.
+class Sleeper {
+public:
+    virtual ~Sleeper() = default;
+    virtual void Sleep(std::chrono::milliseconds duration) = 0;
+};
+
+// Blocks the calling thread; what the program uses.
+class ThreadSleeper final : public Sleeper {
+public:
+    void Sleep(std::chrono::milliseconds duration) override;
+};
+
+// Returns at once and remembers every pause, in order.
+class RecordingSleeper final : public Sleeper {
+public:
+    void Sleep(std::chrono::milliseconds duration) override {
+        pauses.push_back(duration);
+        if (onPause) {
+            onPause(duration);
+        }
+    }
+
+    std::vector<std::chrono::milliseconds> pauses;
+    // Runs during a pause: lets a test change the world while the program waits.
+    std::function<void(std::chrono::milliseconds)> onPause;
+};
+
+}  // namespace tavro

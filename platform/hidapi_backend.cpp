@@ -1,0 +1,169 @@
+#include "platform/hidapi_backend.h"
+
+#include <hidapi.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <string_view>
+
+namespace tavro {
+namespace {
+
+constexpr char kHidrawPrefix[] = "/dev/hidraw";
+constexpr char kHidrawClass[] = "/sys/class/hidraw/";
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        c = 0xFFFD;
+    }
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+HidError NotHidraw(const std::string& path) {
+    return {EINVAL, "not a hidraw device node: " + path};
+}
+
+// The node must be the very character device that sysfs lists as this hidraw node,
+// so that a symlink or a stray file under the same name never reaches hidapi.
+std::optional<HidError> CheckHidrawNode(const std::string& path) {
+    if (!IsHidrawPathName(path)) {
+        return NotHidraw(path);
+    }
+    struct stat node {};
+    if (stat(path.c_str(), &node) != 0) {
+        const int error = errno;
+        return HidError{error, path + ": " + std::strerror(error)};
+    }
+    if (!S_ISCHR(node.st_mode)) {
+        return NotHidraw(path);
+    }
+    const std::string name = path.substr(std::strlen("/dev/"));
+    std::ifstream numbers(kHidrawClass + name + "/dev");
+    unsigned listedMajor = 0;
+    unsigned listedMinor = 0;
+    char colon = 0;
+    if (!(numbers >> listedMajor >> colon >> listedMinor) || colon != ':' ||
+        listedMajor != major(node.st_rdev) || listedMinor != minor(node.st_rdev)) {
+        return NotHidraw(path);
+    }
+    return std::nullopt;
+}
+
+class HidapiDevice final : public HidDevice {
+public:
+    explicit HidapiDevice(hid_device* device) : device_(device) {}
+    ~HidapiDevice() override { hid_close(device_); }
+    HidapiDevice(const HidapiDevice&) = delete;
+    HidapiDevice& operator=(const HidapiDevice&) = delete;
+
+    HidResult<HidSent> SendFeatureReport(std::span<const uint8_t> report) override {
+        errno = 0;
+        const int sent = hid_send_feature_report(device_, report.data(), report.size());
+        const int savedErrno = errno;
+        if (sent < 0) {
+            return HidapiError(savedErrno, hid_error(device_));
+        }
+        if (static_cast<size_t>(sent) < report.size()) {
+            return HidError{EIO, "short feature report: " + std::to_string(sent) + " of " +
+                                     std::to_string(report.size()) + " bytes sent"};
+        }
+        return HidSent{};
+    }
+
+    HidResult<size_t> GetFeatureReport(std::span<uint8_t> report) override {
+        errno = 0;
+        const int got = hid_get_feature_report(device_, report.data(), report.size());
+        const int savedErrno = errno;
+        if (got < 0) {
+            return HidapiError(savedErrno, hid_error(device_));
+        }
+        return static_cast<size_t>(got);
+    }
+
+private:
+    hid_device* device_;
+};
+
+}  // namespace
+
+HidapiBackend::HidapiBackend() {
+    hid_init();
+}
+
+HidapiBackend::~HidapiBackend() {
+    hid_exit();
+}
+
+std::vector<HidInterfaceInfo> HidapiBackend::ListInterfaces() {
+    std::vector<HidInterfaceInfo> interfaces;
+    hid_device_info* const list = hid_enumerate(0, 0);
+    for (const hid_device_info* entry = list; entry != nullptr; entry = entry->next) {
+        if (entry->path == nullptr) {
+            continue;
+        }
+        interfaces.push_back(
+            {entry->path, entry->vendor_id, entry->product_id, entry->usage_page, entry->usage});
+    }
+    hid_free_enumeration(list);
+    return interfaces;
+}
+
+HidResult<std::unique_ptr<HidDevice>> HidapiBackend::Open(const std::string& path) {
+    if (std::optional<HidError> refused = CheckHidrawNode(path)) {
+        return *refused;
+    }
+    errno = 0;
+    hid_device* const device = hid_open_path(path.c_str());
+    const int savedErrno = errno;
+    if (device == nullptr) {
+        return HidapiError(savedErrno, hid_error(nullptr));
+    }
+    return std::unique_ptr<HidDevice>(std::make_unique<HidapiDevice>(device));
+}
+
+bool IsHidrawPathName(const std::string& path) {
+    const std::string_view prefix = kHidrawPrefix;
+    if (!path.starts_with(prefix) || path.size() == prefix.size()) {
+        return false;
+    }
+    return std::all_of(path.begin() + static_cast<std::ptrdiff_t>(prefix.size()), path.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+HidError HidapiError(int savedErrno, const wchar_t* message) {
+    const int code = savedErrno != 0 ? savedErrno : EIO;
+    std::string reason = message != nullptr ? WideToUtf8(message) : std::string();
+    if (reason.empty()) {
+        reason = std::strerror(code);
+    }
+    return {code, std::move(reason)};
+}
+
+std::string WideToUtf8(const wchar_t* text) {
+    std::string out;
+    for (const wchar_t* c = text; c != nullptr && *c != L'\0'; ++c) {
+        AppendUtf8(out, static_cast<char32_t>(*c));
+    }
+    return out;
+}
+
+}  // namespace tavro
