@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractNativeEventFilter>
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/keyboard_watcher.h"
+
+struct xcb_connection_t;
+
+namespace tavro {
+
+// Watches every key of the X11 desktop through XInput 2 raw key events selected on the
+// root windows for all master devices. Raw events are sent whatever window has the
+// focus or holds a grab, and selecting them grabs nothing, so keys still go where they
+// went. They arrive on Qt's own connection and are read in a native event filter.
+class X11KeyboardWatcher : public KeyboardWatcher, public QAbstractNativeEventFilter {
+    Q_OBJECT
+
+public:
+    // Null unless the program runs on X11 with XInput 2.1 or later.
+    static std::unique_ptr<X11KeyboardWatcher> Create();
+    ~X11KeyboardWatcher() override;
+
+    KeyWatchScope scope() const override { return KeyWatchScope::kAllWindows; }
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+protected:
+    bool StartWatching() override;
+    void StopWatching() override;
+
+private:
+    X11KeyboardWatcher(xcb_connection_t* connection, uint8_t inputOpcode);
+    bool SelectRawKeys(bool on);
+
+    xcb_connection_t* connection_;
+    uint8_t inputOpcode_;
+};
+
+}  // namespace tavro
