@@ -14,10 +14,9 @@ namespace tavro {
 
 namespace {
 
-// 2.1 is the first version that sends raw events regardless of grabs. Asking for less
-// than Qt already announced leaves Qt's version in force.
-constexpr uint16_t kInputMajor = 2;
-constexpr uint16_t kInputMinor = 1;
+// 2.1 is the first version that sends raw events regardless of grabs.
+constexpr uint16_t kNeededMajor = 2;
+constexpr uint16_t kNeededMinor = 1;
 
 constexpr uint8_t kEventCodeMask = 0x7f;  // without the "sent by a client" bit
 
@@ -42,14 +41,18 @@ std::unique_ptr<X11KeyboardWatcher> X11KeyboardWatcher::Create() {
     if (extension == nullptr || !extension->present) {
         return nullptr;
     }
+    // Qt has announced its version on this connection already; the server refuses a lower
+    // one and answers a higher one with the version in force.
     xcb_input_xi_query_version_reply_t* version = xcb_input_xi_query_version_reply(
-        connection, xcb_input_xi_query_version(connection, kInputMajor, kInputMinor), nullptr);
+        connection,
+        xcb_input_xi_query_version(connection, XCB_INPUT_MAJOR_VERSION, XCB_INPUT_MINOR_VERSION),
+        nullptr);
     if (version == nullptr) {
         return nullptr;
     }
     const bool recentEnough =
-        version->major_version > kInputMajor ||
-        (version->major_version == kInputMajor && version->minor_version >= kInputMinor);
+        version->major_version > kNeededMajor ||
+        (version->major_version == kNeededMajor && version->minor_version >= kNeededMinor);
     std::free(version);
     if (!recentEnough) {
         return nullptr;
