@@ -12,7 +12,11 @@ QString WebAddress(std::string_view host, std::string_view path) {
 }
 
 void DesktopAddressOpener::Open(const QString& address) {
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    // QDesktopServices hands even malformed addresses to a registered handler.
+    const QUrl url(address, QUrl::StrictMode);
+    if (url.isValid()) {
+        QDesktopServices::openUrl(url);
+    }
 }
 
 }  // namespace tavro

@@ -18,8 +18,8 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& directory, QObject* pare
     : QObject(parent),
       directory_(directory),
       lock_(QDir(directory).filePath(QStringLiteral("%1.lock").arg(kSingleInstanceName))) {
-    // By default a lock older than 30 s counts as stale even while its holder runs;
-    // staleness must come only from a holder that has died.
+    // Without native file locks (network file systems) Qt would take a lock older than
+    // 30 s for stale even while its holder runs; only a holder that died makes it stale.
     lock_.setStaleLockTime(0);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server_, &QLocalServer::newConnection, this, &SingleInstanceGuard::ReadRequests);

@@ -5,35 +5,13 @@
 #include <memory>
 #include <vector>
 
+#include "hook_target.h"
 #include "platform/application_keyboard_watcher.h"
 #include "platform/create_keyboard_watcher.h"
 #include "platform/fake_keyboard_watcher.h"
-#include "platform/key_hook_event.h"
 
 namespace tavro {
 namespace {
-
-struct Received {
-    unsigned virtualKey;
-    unsigned releaseFlag;
-    bool operator==(const Received&) const = default;
-};
-
-// Stands in for the pop-up or the macro page: collects the watcher's messages.
-class HookTarget : public QObject {
-public:
-    std::vector<Received> received;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == KeyHookEvent::EventType()) {
-            const auto* key = static_cast<KeyHookEvent*>(event);
-            received.push_back({key->virtualKey(), key->releaseFlag()});
-            return true;
-        }
-        return QObject::event(event);
-    }
-};
 
 // A window that records the keys it gets, to show that watching swallows none.
 class FocusWindow : public QWindow {
@@ -65,7 +43,7 @@ private slots:
         watcher.InjectKey(0x74, true);
         QVERIFY(target.received.empty());  // posted, like the hook's message
         QCoreApplication::sendPostedEvents();
-        QCOMPARE(target.received, (std::vector<Received>{{0x74, 0}, {0x74, 0x80}}));
+        QCOMPARE(target.received, (std::vector<ReceivedKey>{{0x74, 0}, {0x74, 0x80}}));
     }
 
     void installingForAnotherTargetReplacesTheFirst() {
@@ -82,7 +60,7 @@ private slots:
         watcher.InjectKey(0x42, false);
         QCoreApplication::sendPostedEvents();
         QVERIFY(popUp.received.empty());
-        QCOMPARE(recorder.received, (std::vector<Received>{{0x41, 0}, {0x42, 0}}));
+        QCOMPARE(recorder.received, (std::vector<ReceivedKey>{{0x41, 0}, {0x42, 0}}));
 
         watcher.Remove(&recorder);
         QVERIFY(!watcher.isWatching());
@@ -139,7 +117,7 @@ private slots:
         QCoreApplication::sendPostedEvents();
 
         QCOMPARE(target.received,
-                 (std::vector<Received>{{0xA3, 0}, {0xA3, 0x80}, {0x5D, 0}, {0, 0}}));
+                 (std::vector<ReceivedKey>{{0xA3, 0}, {0xA3, 0x80}, {0x5D, 0}, {0, 0}}));
         QCOMPARE(window.pressed, (std::vector<int>{Qt::Key_Control, Qt::Key_Menu, Qt::Key_A}));
         QCOMPARE(window.released, (std::vector<int>{Qt::Key_Control}));
 

@@ -1,50 +1,21 @@
 // Runs the system-wide watcher against a private Xvfb server, typing through XTEST from
 // a second client that holds the keyboard focus, as another program would.
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTest>
 
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
 #include <cstdlib>
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "hook_target.h"
 #include "platform/create_keyboard_watcher.h"
-#include "platform/key_hook_event.h"
-
-extern char** environ;
+#include "xvfb_server.h"
 
 namespace tavro {
 namespace {
-
-struct Received {
-    unsigned virtualKey;
-    unsigned releaseFlag;
-    bool operator==(const Received&) const = default;
-};
-
-class HookTarget : public QObject {
-public:
-    std::vector<Received> received;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == KeyHookEvent::EventType()) {
-            const auto* key = static_cast<KeyHookEvent*>(event);
-            received.push_back({key->virtualKey(), key->releaseFlag()});
-            return true;
-        }
-        return QObject::event(event);
-    }
-};
 
 // Another X client with a focused window of its own.
 class OtherProgram {
@@ -112,7 +83,7 @@ private slots:
         }
         QTRY_COMPARE(target.received.size(), size_t{6});
         QCOMPARE(target.received,
-                 (std::vector<Received>{
+                 (std::vector<ReceivedKey>{
                      {0x41, 0}, {0x41, 0x80}, {0xA3, 0}, {0xA3, 0x80}, {0x5D, 0}, {0x5D, 0x80}}));
         QTRY_COMPARE(other.PressedKeycodes(), (std::vector<uint8_t>{a, rightCtrl, menu}));
 
@@ -123,71 +94,19 @@ private slots:
         QVERIFY(watcher->Install(&target));
         other.Type(rightCtrl, false);
         QTRY_COMPARE(target.received.size(), size_t{7});
-        QCOMPARE(target.received.back(), (Received{0xA3, 0}));
+        QCOMPARE(target.received.back(), (ReceivedKey{0xA3, 0}));
         other.Type(rightCtrl, true);
     }
 };
 
 }  // namespace tavro
 
-namespace {
-
-constexpr int kServerStartTimeoutMs = 10000;
-
-// Starts Xvfb on a free display; returns its pid and sets DISPLAY, or returns 0.
-pid_t StartXvfb() {
-    const std::string xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb")).toStdString();
-    int ready[2];
-    if (xvfb.empty() || pipe(ready) != 0) {
-        return 0;
-    }
-    const std::string fd = std::to_string(ready[1]);
-    std::vector<std::string> args = {xvfb,  "-displayfd", fd,  "-nolisten",
-                                     "tcp", "-screen",    "0", "320x240x24"};
-    std::vector<char*> argv;
-    for (std::string& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const bool spawned =
-        posix_spawn(&pid, xvfb.c_str(), nullptr, nullptr, argv.data(), environ) == 0;
-    close(ready[1]);
-    std::string display;
-    pollfd wait{ready[0], POLLIN, 0};
-    char c = 0;
-    while (spawned && poll(&wait, 1, kServerStartTimeoutMs) == 1 && read(ready[0], &c, 1) == 1 &&
-           c != '\n') {
-        display += c;
-    }
-    close(ready[0]);
-    if (!spawned || display.empty()) {
-        if (spawned) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-        return 0;
-    }
-    setenv("DISPLAY", (":" + display).c_str(), 1);
-    return pid;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    const pid_t server = StartXvfb();
-    setenv("QT_QPA_PLATFORM", server != 0 ? "xcb" : "offscreen", 1);
-    int result = 0;
-    {
-        QGuiApplication application(argc, argv);
-        tavro::X11KeyboardWatcherTest test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    if (server != 0) {
-        kill(server, SIGTERM);
-        waitpid(server, nullptr, 0);
-    }
-    return result;
+    tavro::XvfbServer server;
+    qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
+    QGuiApplication application(argc, argv);
+    tavro::X11KeyboardWatcherTest test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "x11_keyboard_watcher_test.moc"
