@@ -33,7 +33,7 @@ public:
     virtual ~PointerSettingsBackend() = default;
 
     virtual void SetDoubleClickTime(int milliseconds) = 0;
-    // 1 (slowest) … 20 (fastest), 10 being the desktop's middle.
+    // Windows scale: 1 (slowest) … 20 (fastest), 10 by default.
     virtual void SetPointerSpeed(int speed) = 0;
     // Lines per wheel notch, or kWheelPageScroll.
     virtual void SetWheelScrollLines(int lines) = 0;

@@ -57,12 +57,16 @@ std::unique_ptr<X11KeyboardWatcher> X11KeyboardWatcher::Create() {
     if (!recentEnough) {
         return nullptr;
     }
+    const KeyWatchScope scope = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                    ? KeyWatchScope::kAllWindows
+                                    : KeyWatchScope::kProgramWindows;
     return std::unique_ptr<X11KeyboardWatcher>(
-        new X11KeyboardWatcher(connection, extension->major_opcode));
+        new X11KeyboardWatcher(connection, extension->major_opcode, scope));
 }
 
-X11KeyboardWatcher::X11KeyboardWatcher(xcb_connection_t* connection, uint8_t inputOpcode)
-    : connection_(connection), inputOpcode_(inputOpcode) {}
+X11KeyboardWatcher::X11KeyboardWatcher(xcb_connection_t* connection, uint8_t inputOpcode,
+                                       KeyWatchScope scope)
+    : connection_(connection), inputOpcode_(inputOpcode), scope_(scope) {}
 
 X11KeyboardWatcher::~X11KeyboardWatcher() {
     Stop();

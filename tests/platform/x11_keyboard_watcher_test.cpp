@@ -104,6 +104,7 @@ private slots:
 int main(int argc, char** argv) {
     tavro::XvfbServer server;
     qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
+    qunsetenv("WAYLAND_DISPLAY");  // a plain X server, not Xwayland
     QGuiApplication application(argc, argv);
     tavro::X11KeyboardWatcherTest test;
     return QTest::qExec(&test, argc, argv);
