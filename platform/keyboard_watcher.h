@@ -38,7 +38,8 @@ protected:
 
     // For every key event, on the user-interface thread.
     void Report(uint8_t virtualKey, bool released);
-    // Concrete watchers call this from their destructors, while StopWatching still works.
+    // Stops watching and forgets the target. Concrete watchers also call it from their
+    // destructors, while their StopWatching can still run.
     void Stop();
 
 private:
