@@ -19,4 +19,6 @@ function(tavro_add_qtest name)
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/runtime")
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/runtime)
+    # Qt warns about a runtime folder that others can read.
+    file(CHMOD ${CMAKE_BINARY_DIR}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()

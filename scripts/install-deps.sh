@@ -15,6 +15,8 @@ packages=(
     nlohmann-json3-dev
     # user interface and desktop services
     qt6-base-dev libglib2.0-dev gsettings-desktop-schemas libxcb1-dev libxcb-xinput-dev
+    # X11 keyboard watching and web addresses, tested against a private X server
+    xvfb libxcb-xtest0-dev
     # skin fonts
     fonts-inter fonts-liberation
     # fuzzing
