@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <utility>
 
 #include "profile/file_io.h"
 #include "profile/unique_fd.h"
@@ -16,14 +17,21 @@ namespace {
 
 // Hidden, and never a name the program's own files end in.
 std::string NextTemporaryName() {
+    static const std::string prefix = ".tavro-" + std::to_string(::getpid()) + "-";
     static std::atomic<unsigned> counter{0};
-    return ".tavro-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+    return prefix + std::to_string(counter++) + ".tmp";
 }
 
 bool HoldsExactly(int folderFd, const std::string& name, std::span<const uint8_t> bytes) {
     std::vector<uint8_t> current;
     return ReadWholeFileAt(folderFd, name, name, current).ok() &&
            std::equal(current.begin(), current.end(), bytes.begin(), bytes.end());
+}
+
+void CloseFile(int& fd) {
+    if (fd >= 0) {
+        ::close(std::exchange(fd, -1));
+    }
 }
 
 }  // namespace
@@ -34,6 +42,10 @@ ssize_t WriteCalls::Write(int fd, const void* data, size_t size) {
 
 int WriteCalls::Sync(int fd) {
     return ::fsync(fd);
+}
+
+int WriteCalls::SyncFileSystem(int fd) {
+    return ::syncfs(fd);
 }
 
 int WriteCalls::Rename(int folderFd, const char* from, const char* to) {
@@ -59,10 +71,7 @@ FileResult AtomicWriteBatch::Failed(int error, const std::string& name) const {
 }
 
 void AtomicWriteBatch::Discard(Staged& staged) const {
-    if (staged.fd >= 0) {
-        ::close(staged.fd);
-        staged.fd = -1;
-    }
+    CloseFile(staged.fd);
     if (!staged.temporaryName.empty()) {
         ::unlinkat(folderFd_, staged.temporaryName.c_str(), 0);
         staged.temporaryName.clear();
@@ -108,37 +117,24 @@ FileResult AtomicWriteBatch::Stage(const std::string& name, std::span<const uint
         }
         done += static_cast<size_t>(n);
     }
-    // Starting the write-back now lets the syncs of Commit share one journal commit
-    // instead of forcing one each.
-    ::sync_file_range(staged.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     staged_.push_back(std::move(staged));
-    if (++openCount_ == kMaxOpenFiles) {
-        return SyncOpenFiles();
+    if (staged_.size() > 1) {
+        // From the second file on the batch syncs the file system, not each file.
+        for (Staged& written : staged_) {
+            CloseFile(written.fd);
+        }
     }
     return {FileStatus::kOk, 0, folder_ / name};
-}
-
-FileResult AtomicWriteBatch::SyncOpenFiles() {
-    for (Staged& staged : staged_) {
-        if (staged.fd < 0) {
-            continue;
-        }
-        if (calls_.Sync(staged.fd) != 0) {
-            return Failed(errno, staged.name);
-        }
-        ::close(staged.fd);
-        staged.fd = -1;
-    }
-    openCount_ = 0;
-    return {FileStatus::kOk, 0, folder_};
 }
 
 FileResult AtomicWriteBatch::Commit() {
     if (staged_.empty()) {
         return {FileStatus::kOk, 0, folder_};
     }
-    if (FileResult synced = SyncOpenFiles(); !synced) {
-        return synced;
+    const bool synced = staged_.size() == 1 ? calls_.Sync(staged_.front().fd) == 0
+                                            : calls_.SyncFileSystem(folderFd_) == 0;
+    if (!synced) {
+        return Failed(errno, staged_.front().name);
     }
     for (Staged& staged : staged_) {
         if (calls_.Rename(folderFd_, staged.temporaryName.c_str(), staged.name.c_str()) != 0) {
@@ -147,6 +143,9 @@ FileResult AtomicWriteBatch::Commit() {
         staged.temporaryName.clear();
     }
     const std::string last = staged_.back().name;
+    for (Staged& staged : staged_) {
+        Discard(staged);
+    }
     staged_.clear();
     if (calls_.Sync(folderFd_) != 0) {
         return Failed(errno, last);

@@ -19,6 +19,8 @@ public:
     virtual ~WriteCalls() = default;
     virtual ssize_t Write(int fd, const void* data, size_t size);
     virtual int Sync(int fd);
+    // Makes everything written to the file system holding fd durable at once.
+    virtual int SyncFileSystem(int fd);
     virtual int Rename(int folderFd, const char* from, const char* to);
 };
 
@@ -26,8 +28,11 @@ WriteCalls& SystemWriteCalls();
 
 // Writes files into one folder so that each ends up either as it was or completely
 // new, whatever happens on the way: each file is written to a temporary file beside
-// it; Commit makes all of them durable together and only then renames them over the
-// old files, in the order they were staged, and makes the renames durable.
+// it; Commit makes all of them durable and only then renames them over the old files,
+// in the order they were staged, and makes the renames durable.
+//
+// A single file is synced on its own; several are synced with one sync of the file
+// system, which costs about as much as one file's sync instead of one per file.
 //
 // A file whose bytes equal the new ones is left untouched.
 class AtomicWriteBatch {
@@ -47,14 +52,9 @@ private:
     struct Staged {
         std::string temporaryName;
         std::string name;
-        int fd = -1;
+        int fd = -1;  // kept open only while it is the batch's one file
     };
 
-    // Temporary files are synced and closed in groups, so that a large library never
-    // runs out of file descriptors.
-    static constexpr int kMaxOpenFiles = 64;
-
-    FileResult SyncOpenFiles();
     FileResult Failed(int error, const std::string& name) const;
     void Discard(Staged& staged) const;
 
@@ -62,7 +62,6 @@ private:
     std::filesystem::path folder_;
     WriteCalls& calls_;
     std::vector<Staged> staged_;
-    int openCount_ = 0;
 };
 
 // One file, written as AtomicWriteBatch does; the folder must exist.

@@ -92,7 +92,7 @@ TEST(AtomicWrite, ABatchPutsItsFilesInPlaceOnlyAtCommit) {
     ASSERT_GE(fd, 0);
     {
         AtomicWriteBatch batch(fd, folder.path());
-        for (int i = 0; i < 150; ++i) {  // more than are kept open at once
+        for (int i = 0; i < 150; ++i) {
             ASSERT_TRUE(batch.Stage("m" + std::to_string(i) + ".macro", kNew));
         }
         EXPECT_FALSE(std::filesystem::exists(folder / "m0.macro"));

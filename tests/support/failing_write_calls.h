@@ -36,6 +36,13 @@ public:
         }
         return WriteCalls::Sync(fd);
     }
+    int SyncFileSystem(int fd) override {
+        if (Due()) {
+            errno = EIO;
+            return -1;
+        }
+        return WriteCalls::SyncFileSystem(fd);
+    }
     int Rename(int folderFd, const char* from, const char* to) override {
         if (Due()) {
             errno = EIO;
