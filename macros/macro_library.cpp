@@ -64,13 +64,15 @@ FileResult SaveLibrary(const std::filesystem::path& folder, std::vector<CMacro>&
     CreateFolderChain(folder);
     bool mayRemove = true;
     UniqueFd folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    int error = errno;
     struct stat link {};
     if (!folderFd.valid() && ::lstat(folder.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
         mayRemove = false;
         folderFd.Reset(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        error = errno;
     }
     if (!folderFd.valid()) {
-        return {FileStatus::kNotWritten, errno, folder};
+        return {FileStatus::kNotWritten, error, folder};
     }
 
     std::error_code ignored;

@@ -15,7 +15,7 @@ namespace tavro {
 // The byte stream of the profile and macro library files: little-endian integers and
 // texts as a 32-bit count of UTF-16 code units followed by the units, no terminator.
 //
-// Reads never go past what was written or loaded: a read that would marks the stream
+// Reads never go past what was written or loaded: a read that would go further marks the stream
 // as failed, returns zeros (or an empty text) and leaves the read position at the end.
 class DataStream {
 public:
