@@ -79,6 +79,8 @@ struct ProfileRecord {
     uint32_t zoneColor4 = 0xFF0000;
     std::array<ButtonAssignment, kButtonCount> buttons = DefaultButtons();
     std::array<ButtonMacro, kButtonCount> buttonMacros;
+
+    bool operator==(const ProfileRecord&) const = default;
 };
 
 // Sets every settings field back to its default; keeps filePath, name, slot, the
