@@ -1,9 +1,11 @@
 #include "skin/skin_resources.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -23,7 +25,12 @@ std::filesystem::path& SharedFolderChoice() {
 }  // namespace
 
 void ShowLoadFailureAndQuit(const char* message) {
-    QMessageBox::critical(nullptr, QStringLiteral("TAVRO"), QString::fromUtf8(message));
+    // A message box needs a widget application; tools without one get the text only.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        QMessageBox::critical(nullptr, QStringLiteral("TAVRO"), QString::fromUtf8(message));
+    } else {
+        std::fprintf(stderr, "%s\n", message);
+    }
     if (QCoreApplication* app = QCoreApplication::instance()) {
         QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
     }
