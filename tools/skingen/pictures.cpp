@@ -134,7 +134,6 @@ QImage PaintScrollTrack() {
 }
 
 QImage PaintScrollSheet(bool pressed) {
-    const LayoutRect sheet = scroll_layout::kSheet;
     QImage picture = PaintScrollTrack();
     QPainter painter(&picture);
     BeginPainter(painter);
@@ -153,7 +152,6 @@ QImage PaintScrollSheet(bool pressed) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(pressed ? Colour(kAccent) : Colour(0xFF41464E));
     painter.drawRoundedRect(thumb, 4, 4);
-    (void)sheet;
     return picture;
 }
 
@@ -339,16 +337,16 @@ QImage PaintMotionPicture(int index) {
     // Heading along the path, front first.
     const QPointF tangent(-rx * std::sin(angle), ry * std::cos(angle));
     const qreal heading = std::atan2(tangent.y(), tangent.x()) * 180 / M_PI + 90;
-    DrawMouseTopView(painter, at, 0.16, heading * 0.25, MouseArtStyle::Settings);
-    painter.setPen(QPen(Colour(kAccent), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const qreal ahead = angle + 0.55;
+    // Leans a little into the curve.
+    DrawMouseTopView(painter, at, 0.14, heading * 0.25, MouseArtStyle::Settings);
+    const qreal ahead = angle + 0.62;
     const QPointF tip = centre + QPointF(rx * std::cos(ahead), ry * std::sin(ahead));
     const QPointF dir(-rx * std::sin(ahead), ry * std::cos(ahead));
-    const qreal len = std::hypot(dir.x(), dir.y());
-    const QPointF u = dir / len;
+    const QPointF u = dir / std::hypot(dir.x(), dir.y());
     const QPointF n(-u.y(), u.x());
-    painter.drawLine(tip, tip - u * 6 + n * 4);
-    painter.drawLine(tip, tip - u * 6 - n * 4);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Colour(kAccent));
+    painter.drawPolygon(QPolygonF{tip + u * 4, tip - u * 3 + n * 4, tip - u * 3 - n * 4});
     return picture;
 }
 

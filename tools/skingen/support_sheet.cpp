@@ -47,10 +47,10 @@ void PaintColumn(QPainter& painter, const QRect& card, const QString& title,
     DrawText(painter, QRect(card.x(), card.y() + 62, card.width(), 18), title, kWhite,
              ThemeFont(14, Weight::SemiBold), Align::Centre);
     const QFont hint = ThemeFont(11);
-    DrawParagraph(painter, QRect(card.x() + 30, 156, card.width() - 60, 40), firstText, kTextMuted,
+    DrawParagraph(painter, QRect(card.x() + 40, 156, card.width() - 80, 40), firstText, kTextMuted,
                   hint, Align::Centre);
     DrawDivider(painter, card.x() + 24, card.right() - 24, 212);
-    DrawParagraph(painter, QRect(card.x() + 30, 232, card.width() - 60, 40), secondText, kTextMuted,
+    DrawParagraph(painter, QRect(card.x() + 40, 232, card.width() - 80, 40), secondText, kTextMuted,
                   hint, Align::Centre);
 }
 
@@ -64,7 +64,7 @@ QImage PaintSupportSheet(SkinState state) {
     PaintColumn(painter, QRect(62, 20, 280, 316), QStringLiteral("Help and support"),
                 QStringLiteral("Answers to the questions asked most about the mouse and this "
                                "program."),
-                QStringLiteral("Still stuck? Our support team is glad to help."), true);
+                QStringLiteral("Still stuck? Our support team is glad to help you."), true);
     PaintColumn(painter, QRect(434, 20, 282, 316), QStringLiteral("Updates"),
                 QStringLiteral("See whether a newer version of TAVRO Config is out."),
                 QStringLiteral("Look for new firmware for the mouse and how to install it."),

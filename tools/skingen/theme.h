@@ -13,9 +13,6 @@ namespace tavro::skingen {
 namespace colour {
 inline constexpr QRgb kInk0 = 0xFF0A0B0D;        // window edges, deepest wells
 inline constexpr QRgb kInk1 = 0xFF101215;        // page background
-inline constexpr QRgb kInk2 = 0xFF15171B;        // cards
-inline constexpr QRgb kInk3 = 0xFF1C1F23;        // control surfaces
-inline constexpr QRgb kInk4 = 0xFF252930;        // raised or hovered surfaces
 inline constexpr QRgb kLine = 0xFF23262B;        // card borders and dividers
 inline constexpr QRgb kLineStrong = 0xFF383D44;  // control borders
 inline constexpr QRgb kText = 0xFFBEBEBE;
