@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+class QEventLoop;
+
+namespace tavro {
+
+// The base of every skinned window: the main window, the five pages and the two modal
+// dialogs. It draws nothing but its background picture, scaled smoothly over the whole
+// widget in one opaque pass; without a picture it paints the standard background.
+class CVokImageDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CVokImageDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
+    ~CVokImageDialog() override;
+
+    // Keeps its own copy of `image` and takes its size, keeping its position. A null
+    // image removes the background and keeps the current size.
+    void setBackground(const QImage& image);
+    const QImage& background() const { return background_; }
+
+    // Makes this page a hidden child of the main window in the page area; its
+    // background is then drawn scaled to that area.
+    void embedAsPage(QWidget* mainWindow);
+
+    // Shows the dialog application-modal and returns the result given to endModal(),
+    // or 2 when it is closed otherwise. Runs nest.
+    int runModal();
+    void endModal(int result);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void rescaleBackground();
+
+    QImage background_;
+    QPixmap scaled_;
+    QEventLoop* modalLoop_ = nullptr;
+    int modalResult_ = 0;
+};
+
+}  // namespace tavro
