@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavroctl {
+
+// The words after the command name, from which a command takes its options and then
+// checks that exactly the positional arguments it expects are left.
+class Arguments {
+public:
+    explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
+
+    bool TakeFlag(const std::string& flag);
+    // "NAME VALUE" or "NAME=VALUE"; a NAME without a value is an error.
+    std::optional<std::string> TakeOption(const std::string& name);
+    bool HasError() const { return !error_.empty(); }
+    const std::string& Error() const { return error_; }
+    // Fails unless exactly `count` words are left and none looks like an option.
+    bool TakePositionals(size_t count, std::vector<std::string>& out);
+
+private:
+    std::vector<std::string> words_;
+    std::string error_;
+};
+
+// A whole decimal number within [min, max]; nothing for anything else.
+std::optional<int> ParseNumber(const std::string& text, int min, int max);
+
+// What comes before and around the command: the tool's global options.
+struct CommandLine {
+    std::string command;
+    std::vector<std::string> words;  // everything else, in order
+    bool help = false;
+    bool trace = false;
+    bool simulate = false;
+    bool simulateAbsent = false;
+    std::optional<std::string> stateFile;
+};
+
+// Global options may stand anywhere; the first other word is the command.
+std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string& error);
+
+}  // namespace tavroctl

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tools/tavroctl/arguments.h"
+
+namespace tavroctl {
+
+// Each command takes its own arguments from `args` and returns the exit code.
+int RunNew(const CommandLine& line, Arguments& args);
+int RunShow(const CommandLine& line, Arguments& args);
+int RunImage(const CommandLine& line, Arguments& args);
+int RunMacros(const CommandLine& line, Arguments& args);
+int RunUdevRule(const CommandLine& line, Arguments& args);
+
+int RunList(const CommandLine& line, Arguments& args);
+int RunInfo(const CommandLine& line, Arguments& args);
+int RunSelect(const CommandLine& line, Arguments& args);
+int RunApply(const CommandLine& line, Arguments& args);
+int RunLod(const CommandLine& line, Arguments& args);
+int RunSurface(const CommandLine& line, Arguments& args);
+int RunSimImage(const CommandLine& line, Arguments& args);
+
+// Says what is wrong on stderr, with a pointer to the command's help.
+int UsageError(const CommandLine& line, const std::string& problem);
+
+}  // namespace tavroctl

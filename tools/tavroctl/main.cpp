@@ -1,0 +1,122 @@
+// tavroctl: profiles, configuration images and the mouse from the command line.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "tools/tavroctl/arguments.h"
+#include "tools/tavroctl/commands.h"
+#include "tools/tavroctl/exit_codes.h"
+
+namespace tavroctl {
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(const CommandLine&, Arguments&);
+    std::string_view synopsis;
+    std::string_view help;
+};
+
+constexpr Command kCommands[] = {
+    {"new", RunNew, "new --slot N -o FILE",
+     "Writes the default profile of slot N (0-4), named ProfileN+1, to FILE."},
+    {"show", RunShow, "show FILE",
+     "Prints the profile in FILE as one JSON object whose keys are the profile's fields."},
+    {"image", RunImage, "image FILE --slot N -o OUT",
+     "Writes the 2048-byte configuration image the program sends for FILE in slot N.\n"
+     "A profile whose macros hold more than 164 events is refused (exit 1, no file)."},
+    {"macros", RunMacros, "macros [FOLDER] [--json]",
+     "Lists the macro library (default: the application-data Macros folder): id, name\n"
+     "and number of events, tab-separated; --json prints one array with the events."},
+    {"list", RunList, "list",
+     "Lists the HID interfaces with the TAVRO ids: PATH usage_page=0xPPPP usage=0xUUUU,\n"
+     "the one the program uses marked \"(used)\"."},
+    {"info", RunInfo, "info",
+     "Prints \"firmware: X.YY\" (\"-.--\" when unreadable) and \"active profile: SLOT\"\n"
+     "(\"-\" when unreadable); exit 1 when either could not be read."},
+    {"select", RunSelect, "select SLOT", "Makes SLOT (0-4) the mouse's active profile."},
+    {"apply", RunApply, "apply [--dir DIR] [--select SLOT]",
+     "Writes Default1.profile ... Default5.profile of DIR (default: the application-data\n"
+     "Profiles folder; a missing file gives that slot's defaults) into the mouse, slot 0\n"
+     "first, one line each: \"slot N: written\", \"slot N: refused: more than 164 macro\n"
+     "events\" or \"slot N: failed\"; then selects SLOT if given (\"select N: done|failed\").\n"
+     "Exit 0 only when all five were written (and selected)."},
+    {"lod", RunLod, "lod test N | lod save N",
+     "Tests or saves the lift-off distance N in the mouse (N is kept to 6-31)."},
+    {"surface", RunSurface, "surface [--countdown SECONDS]",
+     "Runs the surface analysis: move the mouse over the surface during the countdown\n"
+     "(10 s; shorter for tests), then prints \"quality: VALUE level: 0-10\"."},
+    {"sim-image", RunSimImage, "sim-image SLOT -o OUT",
+     "Writes the image the simulated mouse holds in SLOT (needs --simulate=STATEFILE)."},
+    {"udev-rule", RunUdevRule, "udev-rule",
+     "Prints the udev rule that gives the logged-in user access to the mouse."},
+};
+
+constexpr std::string_view kGlobalHelp =
+    "Options for every command:\n"
+    "  --simulate[=STATEFILE]  use the simulated mouse; a state file shares it with\n"
+    "                          other processes\n"
+    "  --simulate-absent       behave as on a machine without the mouse (for tests)\n"
+    "  --trace                 write every report sent and received to stderr\n"
+    "  --help                  this help, or a command's help after its name\n"
+    "Exit codes: 0 done, 1 the mouse or a file write failed, 2 bad arguments or an\n"
+    "unreadable input file, 3 no TAVRO mouse found.\n";
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command& command : kCommands) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+void PrintOverview(std::FILE* out) {
+    std::fprintf(out, "usage: tavroctl [OPTIONS] COMMAND [ARGUMENTS]\n\nCommands:\n");
+    for (const Command& command : kCommands) {
+        std::fprintf(out, "  tavroctl %.*s\n", static_cast<int>(command.synopsis.size()),
+                     command.synopsis.data());
+    }
+    std::fprintf(out, "\n%.*s", static_cast<int>(kGlobalHelp.size()), kGlobalHelp.data());
+}
+
+}  // namespace
+
+int UsageError(const CommandLine& line, const std::string& problem) {
+    const Command* command = FindCommand(line.command);
+    std::fprintf(stderr, "tavroctl %s: %s\nusage: tavroctl %.*s\n", line.command.c_str(),
+                 problem.c_str(), static_cast<int>(command->synopsis.size()),
+                 command->synopsis.data());
+    return kExitUsage;
+}
+
+}  // namespace tavroctl
+
+int main(int argc, char** argv) {
+    using namespace tavroctl;
+    std::string error;
+    const std::optional<CommandLine> line = ParseCommandLine(argc, argv, error);
+    if (!line) {
+        std::fprintf(stderr, "tavroctl: %s\n", error.c_str());
+        return kExitUsage;
+    }
+    if (line->command.empty()) {
+        PrintOverview(line->help ? stdout : stderr);
+        return line->help ? kExitOk : kExitUsage;
+    }
+    const Command* command = FindCommand(line->command);
+    if (!command) {
+        std::fprintf(stderr, "tavroctl: unknown command \"%s\"\n\n", line->command.c_str());
+        PrintOverview(stderr);
+        return kExitUsage;
+    }
+    if (line->help) {
+        std::printf("usage: tavroctl %.*s\n\n%.*s\n\n%.*s",
+                    static_cast<int>(command->synopsis.size()), command->synopsis.data(),
+                    static_cast<int>(command->help.size()), command->help.data(),
+                    static_cast<int>(kGlobalHelp.size()), kGlobalHelp.data());
+        return kExitOk;
+    }
+    Arguments args(line->words);
+    return command->run(*line, args);
+}
