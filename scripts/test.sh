@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds it and runs every test: once in a normal
-# build and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what the project needs, builds it and runs every test: in a normal build,
+# against the kernel's HID core in a small VM, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the file loaders under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,9 @@ echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== kernel HID path: the simulated mouse behind uhid in a VM"
+timeout 900 bash tests/vm/run.sh build
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_SANITIZE=ON
