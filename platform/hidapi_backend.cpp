@@ -11,32 +11,13 @@
 #include <optional>
 #include <string_view>
 
+#include "profile/text_codec.h"
+
 namespace tavro {
 namespace {
 
 constexpr char kHidrawPrefix[] = "/dev/hidraw";
 constexpr char kHidrawClass[] = "/sys/class/hidraw/";
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        c = 0xFFFD;
-    }
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 HidError NotHidraw(const std::string& path) {
     return {EINVAL, "not a hidraw device node: " + path};
@@ -159,11 +140,11 @@ HidError HidapiError(int savedErrno, const wchar_t* message) {
 }
 
 std::string WideToUtf8(const wchar_t* text) {
-    std::string out;
+    std::u32string utf32;
     for (const wchar_t* c = text; c != nullptr && *c != L'\0'; ++c) {
-        AppendUtf8(out, static_cast<char32_t>(*c));
+        utf32 += static_cast<char32_t>(*c);
     }
-    return out;
+    return Utf32ToUtf8(utf32);
 }
 
 }  // namespace tavro

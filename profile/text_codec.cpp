@@ -45,6 +45,9 @@ char32_t NextUtf8(std::string_view text, size_t& i) {
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || IsHighSurrogate(c) || IsLowSurrogate(c)) {
+        c = kReplacement;
+    }
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -102,6 +105,15 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
             c = kReplacement;
         }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::string Utf32ToUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t c : text) {
         AppendUtf8(out, c);
     }
     return out;

@@ -9,6 +9,8 @@ namespace tavro {
 // texts, paths and terminal output are UTF-8. Invalid sequences become U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// Code points beyond U+10FFFF and surrogates become U+FFFD.
+std::string Utf32ToUtf8(std::u32string_view text);
 
 // The mouse takes names in Windows-1252. Characters the code page cannot hold become
 // "?", one per character (a surrogate pair counts as one).
