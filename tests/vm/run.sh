@@ -12,9 +12,9 @@ mkdir -p "$work"
 skip() { echo "VM test skipped: $*"; exit 0; }
 command -v qemu-system-x86_64 >/dev/null || skip "qemu-system-x86_64 is not installed"
 command -v busybox >/dev/null || skip "busybox is not installed"
-tavroctl=$(find "$build" -type f -name tavroctl -perm -u+x | head -n1)
-mouse=$(find "$build" -type f -name tavro-uhid-mouse -perm -u+x | head -n1)
-[ -n "$tavroctl" ] && [ -n "$mouse" ] || { echo "VM test: tavroctl or tavro-uhid-mouse not built"; exit 1; }
+tavroctl=$build/bin/tavroctl
+mouse=$build/sim/tavro-uhid-mouse
+[ -x "$tavroctl" ] && [ -x "$mouse" ] || { echo "VM test: tavroctl or tavro-uhid-mouse not built"; exit 1; }
 
 started=$(date +%s%N)
 seconds_since() { local ms=$(( ($(date +%s%N) - $1) / 1000000 )); printf "%d.%03d" $((ms / 1000)) $((ms % 1000)); }
