@@ -43,13 +43,14 @@ int RunList(const CommandLine& line, Arguments& args) {
         return UsageError(line, args.Error());
     }
     MouseSession session(line);
+    // Searching first lists what the search saw, even while a device is still arriving.
+    const bool found = session.Find();
     std::vector<tavro::HidInterfaceInfo> interfaces;
     for (const tavro::HidInterfaceInfo& info : session.backend().ListInterfaces()) {
         if (IsTavro(info)) {
             interfaces.push_back(info);
         }
     }
-    const bool found = session.Find();
     bool marked = false;
     for (const tavro::HidInterfaceInfo& info : interfaces) {
         const bool used = found && !marked && IsVendorCollection(info) &&
