@@ -67,6 +67,10 @@ void CVokImageDialog::endModal(int result) {
     modalLoop_ = nullptr;
 }
 
+bool CVokImageDialog::event(QEvent* event) {
+    return dispatchOwnerEvent(event) || QWidget::event(event);
+}
+
 void CVokImageDialog::paintEvent(QPaintEvent* event) {
     if (scaled_.isNull()) {
         QWidget::paintEvent(event);

@@ -4,14 +4,17 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "skin/owner_notification.h"
+
 class QEventLoop;
 
 namespace tavro {
 
 // The base of every skinned window: the main window, the five pages and the two modal
 // dialogs. It draws nothing but its background picture, scaled smoothly over the whole
-// widget in one opaque pass; without a picture it paints the standard background.
-class CVokImageDialog : public QWidget {
+// widget in one opaque pass; without a picture it paints the standard background. It
+// receives its controls' reports and commands through onNotify() and onCommand().
+class CVokImageDialog : public QWidget, public OwnerNotificationReceiver {
     Q_OBJECT
 
 public:
@@ -33,6 +36,9 @@ public:
     void endModal(int result);
 
 protected:
+    bool event(QEvent* event) override;
+    void onNotify(int /*id*/, int /*value*/) override {}
+    void onCommand(int /*id*/) override {}
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
