@@ -1,0 +1,58 @@
+#include "skin/vok_button.h"
+
+#include <QPainter>
+
+#include "skin/owner_notification.h"
+#include "skin/skin_fonts.h"
+#include "skin/skin_text.h"
+
+namespace tavro {
+
+namespace {
+
+constexpr int kButtonFontHeight = 15;
+
+}  // namespace
+
+CVokButton::CVokButton(int id, QWidget* parent)
+    : FourStateButton(id, parent), font_(ControlFont(kButtonFontHeight)) {}
+
+void CVokButton::setSelected(bool selected) {
+    if (selected_ == selected) {
+        return;
+    }
+    selected_ = selected;
+    update();
+}
+
+void CVokButton::setTextColours(QRgb normal, QRgb selected) {
+    textColour_ = normal;
+    selectedTextColour_ = selected;
+    update();
+}
+
+void CVokButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawStretched(painter, currentLook(selected_), rect());
+    if (!text().isEmpty()) {
+        DrawSkinText(painter, text(), captionColour(), true, true,
+                     rect().adjusted(kCaptionIndent, 0, 0, 0), &font_);
+    }
+}
+
+void CVokButton::onPointerEntered() {
+    NotifyParent(this, 0);
+}
+
+QRgb CVokButton::captionColour() const {
+    if (!isEnabled()) {
+        return kDisabledTextColour;
+    }
+    if (selected_) {
+        return selectedTextColour_;
+    }
+    return visualState() == 1 ? kHoverTextColour : textColour_;
+}
+
+}  // namespace tavro

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QRgb>
+
+#include "skin/four_state_button.h"
+
+namespace tavro {
+
+// A push button drawn from four skin looks. Its caption (the button text) is drawn only
+// when not empty: the pages' buttons carry their words in the images.
+//
+// Reports to its parent: (id, 0) when the pointer enters; a click as the command id.
+class CVokButton : public FourStateButton {
+    Q_OBJECT
+
+public:
+    static constexpr QRgb kDefaultTextColour = 0xFFD2D2D2;
+    static constexpr QRgb kDefaultSelectedTextColour = 0xFFB3D335;
+    static constexpr QRgb kHoverTextColour = 0xFFFFFFFF;
+    static constexpr QRgb kDisabledTextColour = 0xFF787878;
+    // The caption is centred in the button with its left edge moved right by this much.
+    static constexpr int kCaptionIndent = 5;
+
+    explicit CVokButton(int id, QWidget* parent = nullptr);
+
+    // The page marks the button of the current tab or profile.
+    void setSelected(bool selected);
+    bool isSelected() const { return selected_; }
+    void setTextColours(QRgb normal, QRgb selected);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void onPointerEntered() override;
+
+private:
+    QRgb captionColour() const;
+
+    QFont font_;
+    QRgb textColour_ = kDefaultTextColour;
+    QRgb selectedTextColour_ = kDefaultSelectedTextColour;
+    bool selected_ = false;
+};
+
+}  // namespace tavro
