@@ -146,7 +146,8 @@ QImage PaintScrollSheet(bool pressed) {
             painter.setBrush(Colour(0xFF1A1F10));
             painter.drawRoundedRect(QRectF(rect).adjusted(3, 2, -3, -2), 4, 4);
         }
-        PaintChevron(painter, QRectF(rect).center(), &part == &scroll_layout::kTopArrow, arrow);
+        PaintChevron(painter, QRectF(rect).center(),
+                     part.element == scroll_layout::kTopArrow.element, arrow);
     }
     const QRectF thumb = QRectF(R(scroll_layout::kThumb.rect)).adjusted(7.5, 1.5, -7.5, -1.5);
     painter.setPen(Qt::NoPen);

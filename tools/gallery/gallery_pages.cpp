@@ -1,0 +1,171 @@
+#include "tools/gallery/gallery_pages.h"
+
+#include "app/support_layout.h"
+#include "buttons/mouse_settings_layout.h"
+#include "lighting/lighting_layout.h"
+#include "macros/macro_page_layout.h"
+#include "sensor/sensor_layout.h"
+#include "skin/scroll_layout.h"
+#include "skin/skin_image_file.h"
+#include "skin/vok_button.h"
+#include "skin/vok_check_box.h"
+#include "skin/vok_edit.h"
+#include "skin/vok_scroll_ctrl.h"
+#include "skin/vok_static.h"
+
+namespace tavro::gallery {
+
+namespace {
+
+constexpr int kSkinLabelFontHeight = 13;
+
+GalleryPage* NewPage(const QString& name, int background, SkinResources& skin, const ReportLog& log,
+                     QWidget* parent) {
+    auto* page = new GalleryPage(name, skin, log, parent);
+    page->setBackground(skin.element(background, SkinState::Normal));
+    return page;
+}
+
+template <typename Control>
+Control* PlaceWithLooks(GalleryPage& page, const PlacedControl& control) {
+    auto* widget = page.place<Control>(control);
+    widget->setImages(page.looks(control));
+    return widget;
+}
+
+CVokScrollCtrl* PlaceScrollBar(GalleryPage& page, int id, const QRect& rect) {
+    SkinResources& skin = page.skin();
+    auto* bar = new CVokScrollCtrl(id, &page);
+    bar->setGeometry(rect);
+    const auto cut = [&](const PlacedControl& part, SkinState state) {
+        return skin.element(part, state);
+    };
+    using namespace scroll_layout;
+    bar->setImages({skin.element(135, SkinState::Normal), cut(kThumb, SkinState::Normal),
+                    cut(kThumb, SkinState::Over), cut(kTopArrow, SkinState::Normal),
+                    cut(kTopArrow, SkinState::Over), cut(kBottomArrow, SkinState::Normal),
+                    cut(kBottomArrow, SkinState::Over)});
+    bar->show();
+    return bar;
+}
+
+GalleryPage* MouseSettingsPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    GalleryPage* page = NewPage(QStringLiteral("mouse settings"), 22, skin, log, parent);
+    using namespace mouse_settings_layout;
+    for (const PlacedControl& marker : kButtonMarkers) {
+        PlaceWithLooks<CVokButton>(*page, marker);
+    }
+    for (const PlacedControl& box : kReportRateBoxes) {
+        PlaceWithLooks<CVokCheckBox>(*page, box);
+    }
+    PlaceWithLooks<CVokCheckBox>(*page, kAccelerationBox)->setChecked(true);
+    return page;
+}
+
+GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    GalleryPage* page = NewPage(QStringLiteral("sensor"), 49, skin, log, parent);
+    using namespace sensor_layout;
+    PlaceWithLooks<CVokCheckBox>(*page, kSeparateBox)->setChecked(true);
+    PlaceWithLooks<CVokCheckBox>(*page, kDefinedModeBox);
+    for (const PlacedControl& button : {kAnalyzeButton, kTestButton, kSaveButton}) {
+        PlaceWithLooks<CVokButton>(*page, button);
+    }
+    const int steps[] = {800, 1600, 3200};
+    for (int level = 0; level < 3; ++level) {
+        for (const PlacedControl& place : {kXStepLabels[level], kXYStepLabels[level]}) {
+            auto* label = page->place<CVokStatic>(place);
+            label->setBackgroundImage(skin.element(place, SkinState::Normal));
+            label->setFontHeight(kSkinLabelFontHeight);
+            label->setCentred(true);
+            label->setText(QString::number(steps[level]));
+        }
+        auto* axes = page->place<CVokStatic>(kAxisPictures[level]);
+        axes->appendImage(skin.element(kAxisPictures[level], SkinState::Normal));
+        axes->appendImage(skin.element(kAxisPictures[level], SkinState::Down));
+        axes->setImageIndex(0);
+    }
+    auto* defined = page->place<CZVRNUMEdit>(kDefinedValueEdit);
+    defined->setBackgroundImage(skin.element(kDefinedValueEdit, SkinState::Normal));
+    defined->setFontHeight(kSkinLabelFontHeight);
+    defined->setText(QStringLiteral("40"));
+    auto* surface = page->place<CVokStatic>(kSurfacePicture);
+    for (int level = 0; level < kSurfaceLevelCount; ++level) {
+        surface->appendImage(LoadImageFile(skin.folder() / SurfacePictureName(level)));
+    }
+    surface->setImageIndex(7);
+    return page;
+}
+
+GalleryPage* LightingPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    GalleryPage* page = NewPage(QStringLiteral("lighting"), 72, skin, log, parent);
+    using namespace lighting_layout;
+    for (const PlacedControl& box : kModeButtons) {
+        PlaceWithLooks<CVokCheckBox>(*page, box);
+    }
+    for (const PlacedControl& box : {kZone1Box, kZone4Box, kZone2Box}) {
+        PlaceWithLooks<CVokCheckBox>(*page, box)->setChecked(box.id == kZone1Box.id);
+    }
+    for (const PlacedControl& button : kPaletteButtons) {
+        PlaceWithLooks<CVokButton>(*page, button);
+    }
+    for (const PlacedControl& box : kEffectButtons) {
+        PlaceWithLooks<CVokCheckBox>(*page, box)->setChecked(box.id == kSolidButton.id);
+    }
+    PlaceWithLooks<CVokCheckBox>(*page, kColorShiftButton);
+    PlaceWithLooks<CVokCheckBox>(*page, kSolidColorButton)->setChecked(true);
+    const char* const values[] = {"255", "0", "0"};
+    for (int channel = 0; channel < 3; ++channel) {
+        auto* edit = page->place<CVokEdit>(kColorEdits[channel]);
+        edit->setBackgroundImage(skin.element(kColorEdits[channel], SkinState::Normal));
+        edit->setText(QString::fromLatin1(values[channel]));
+    }
+    auto* preview = page->place<CVokStatic>(kPreview);
+    preview->appendImage(skin.element(kPreview.element, SkinState::Normal));
+    preview->setImageIndex(0);
+    return page;
+}
+
+GalleryPage* MacroPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    GalleryPage* page = NewPage(QStringLiteral("macros"), 114, skin, log, parent);
+    using namespace macro_page_layout;
+    for (const PlacedControl& area : {kMacroList, kEventEditor}) {
+        auto* list = page->place<CVokStatic>(area);
+        list->setBackgroundImage(skin.element(area, SkinState::Normal));
+        const QRect rect = ToQRect(area.rect);
+        PlaceScrollBar(*page, area.id + 100,
+                       QRect(rect.right() + 1 - scroll_layout::kSheet.width, rect.top(),
+                             scroll_layout::kSheet.width, rect.height()))
+            ->setRange(0, 20);
+    }
+    for (const PlacedControl& button : {kNewMacroButton, kDeleteButton, kStartRecordButton}) {
+        PlaceWithLooks<CVokButton>(*page, button);
+    }
+    PlaceWithLooks<CVokCheckBox>(*page, kRecordDelayBox)->setChecked(true);
+    PlaceWithLooks<CVokCheckBox>(*page, kRecordHoldBox);
+    return page;
+}
+
+GalleryPage* SupportPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    GalleryPage* page = NewPage(QStringLiteral("support"), 123, skin, log, parent);
+    using namespace support_layout;
+    for (const PlacedControl& button : kButtons) {
+        PlaceWithLooks<CVokButton>(*page, button);
+    }
+    for (const PlacedControl& place : {kFirmwareVersionLabel, kSoftwareVersionLabel}) {
+        auto* label = page->place<CVokStatic>(place);
+        label->setBackgroundImage(skin.element(place, SkinState::Normal));
+        label->setFontHeight(kSkinLabelFontHeight);
+        label->setText(QStringLiteral("1.24"));
+    }
+    return page;
+}
+
+}  // namespace
+
+std::vector<GalleryPage*> BuildPages(SkinResources& skin, const ReportLog& log, QWidget* parent) {
+    return {MouseSettingsPage(skin, log, parent), SensorPage(skin, log, parent),
+            LightingPage(skin, log, parent), MacroPage(skin, log, parent),
+            SupportPage(skin, log, parent)};
+}
+
+}  // namespace tavro::gallery
