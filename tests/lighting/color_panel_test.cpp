@@ -1,0 +1,265 @@
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include <memory>
+
+#include "lighting/color_panel.h"
+#include "lighting/color_panel_layout.h"
+#include "lighting/lighting_layout.h"
+#include "lighting/lighting_palette.h"
+#include "lighting/vok_cbn_color_button.h"
+#include "skin/layout_qt.h"
+#include "skin/skin_resources.h"
+#include "tests/support/recording_owner.h"
+
+namespace tavro {
+namespace {
+
+constexpr int kPanelTicks = 4242;
+constexpr PlacedControl kSwatch = lighting_layout::kZone1Swatch;
+
+QImage Solid(QSize size, QColor colour) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+QImage Rendered(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+QPoint Center(const LayoutRect& rect) {
+    return QPoint(rect.centerX(), rect.centerY());
+}
+
+// A page holding the zone 1 swatch at its place, shown on the screen.
+struct Page {
+    explicit Page(bool withImages = true) {
+        owner.setGeometry(100, 100, 300, 250);
+        swatch.setGeometry(ToQRect(kSwatch.rect));
+        SetControlId(&swatch, kSwatch.id);
+        if (withImages) {
+            swatch.setImages(Solid(swatch.size(), Qt::red), Solid(swatch.size(), Qt::green),
+                             Solid(swatch.size(), Qt::blue), Solid(QSize(102, 82), Qt::yellow));
+        }
+        owner.show();
+        exposed = QTest::qWaitForWindowExposed(&owner);
+    }
+
+    QPoint swatchCenter() const { return swatch.rect().center(); }
+    void clickSwatch() { QTest::mouseClick(&swatch, Qt::LeftButton, {}, swatchCenter()); }
+    CColorPanel& panel() { return *swatch.panel(); }
+
+    RecordingOwner owner;
+    bool exposed = false;
+    CVokCbnColorButton swatch{&owner, [] { return qint64{kPanelTicks}; }};
+};
+
+}  // namespace
+
+class ColorPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void panelIsAHiddenPopUpUntilTheFirstClick();
+    void clickingTwiceOpensThenCloses();
+    void releaseAwayFromTheSwatchStillActs();
+    void withoutImagesAClickDoesNothing();
+    void cellClickReportsThroughTheSwatch_data();
+    void cellClickReportsThroughTheSwatch();
+    void gapClickReportsNothingAndStaysOpen_data();
+    void gapClickReportsNothingAndStaysOpen();
+    void reportWithAForeignIdentifierIsIgnored();
+    void checkClosesOnlyAfterThePointerLeftPanelAndSwatch();
+    void swatchShowsTheImageOfItsState();
+    void everyCellReportsTheColourItShows();
+};
+
+void ColorPanelTest::panelIsAHiddenPopUpUntilTheFirstClick() {
+    Page page;
+    QVERIFY(page.exposed);
+    CColorPanel& panel = page.panel();
+    QCOMPARE(panel.parent(), &page.swatch);
+    QVERIFY(panel.isWindow());
+    QVERIFY(!panel.isVisible());
+    QCOMPARE(panel.objectName(), QStringLiteral("panel"));
+    QCOMPARE(panel.size(), QSize(50, 50));
+    QCOMPARE(panel.windowType(), Qt::ToolTip);
+    QVERIFY(panel.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(panel.testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(panel.identifier(), kPanelTicks);
+    QCOMPARE(page.swatch.colour(), 255u);
+}
+
+void ColorPanelTest::clickingTwiceOpensThenCloses() {
+    Page page;
+    QVERIFY(page.exposed);
+    page.clickSwatch();
+    CColorPanel& panel = page.panel();
+    QVERIFY(panel.isVisible());
+    QCOMPARE(panel.frameGeometry(),
+             QRect(page.owner.mapToGlobal(QPoint(kSwatch.rect.left(), kSwatch.rect.bottom())),
+                   QSize(102, 82)));
+    QVERIFY(panel.isChecking());
+    page.clickSwatch();
+    QVERIFY(!panel.isVisible());
+    QVERIFY(page.owner.reports.empty());
+}
+
+void ColorPanelTest::releaseAwayFromTheSwatchStillActs() {
+    Page page;
+    QVERIFY(page.exposed);
+    QTest::mousePress(&page.swatch, Qt::LeftButton, {}, page.swatchCenter());
+    QTest::mouseRelease(&page.swatch, Qt::LeftButton, {}, QPoint(60, 40));
+    QVERIFY(page.panel().isVisible());
+}
+
+void ColorPanelTest::withoutImagesAClickDoesNothing() {
+    Page page(false);
+    QVERIFY(page.exposed);
+    page.clickSwatch();
+    QCOMPARE(page.swatch.panel(), nullptr);
+    QCOMPARE(page.swatch.visualState(), 0);
+}
+
+void ColorPanelTest::cellClickReportsThroughTheSwatch_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<uint>("colour");
+    const auto& cells = color_panel_layout::kCells;
+    QTest::newRow("first cell, red") << Center(cells[0]) << 255u;
+    QTest::newRow("first cell, top-left pixel") << QPoint(1, 1) << 255u;
+    QTest::newRow("second cell, its first column")
+        << QPoint(cells[1].left(), 10) << kLightingPalette[1].recordForm();
+    QTest::newRow("last cell, bottom-right pixel")
+        << QPoint(cells[19].right() - 1, cells[19].bottom() - 1)
+        << kLightingPalette[19].recordForm();
+    QTest::newRow("blue, row 3") << Center(cells[13]) << 0xFF0000u;
+}
+
+void ColorPanelTest::cellClickReportsThroughTheSwatch() {
+    QFETCH(QPoint, point);
+    QFETCH(uint, colour);
+    Page page;
+    QVERIFY(page.exposed);
+    page.clickSwatch();
+    QTest::mouseClick(&page.panel(), Qt::LeftButton, {}, point);
+    const std::vector<RecordingOwner::Report> expected{{kSwatch.id, static_cast<int>(colour)}};
+    QCOMPARE(page.owner.reports, expected);
+    QCOMPARE(page.swatch.colour(), colour);
+    QVERIFY(!page.panel().isVisible());
+    QVERIFY(!page.panel().isPressed());
+}
+
+void ColorPanelTest::gapClickReportsNothingAndStaysOpen_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("column gap x=21") << QPoint(21, 10);
+    QTest::newRow("row gap y=21") << QPoint(10, 21);
+    QTest::newRow("gap crossing") << QPoint(41, 41);
+    QTest::newRow("left frame column") << QPoint(0, 10);
+    QTest::newRow("bottom frame row") << QPoint(10, 81);
+    QTest::newRow("right of the last column") << QPoint(101, 70);
+}
+
+void ColorPanelTest::gapClickReportsNothingAndStaysOpen() {
+    QFETCH(QPoint, point);
+    Page page;
+    QVERIFY(page.exposed);
+    page.clickSwatch();
+    QTest::mouseClick(&page.panel(), Qt::LeftButton, {}, point);
+    QVERIFY(page.owner.reports.empty());
+    QVERIFY(page.panel().isVisible());
+    QCOMPARE(page.swatch.colour(), 255u);
+}
+
+void ColorPanelTest::reportWithAForeignIdentifierIsIgnored() {
+    Page page;
+    QVERIFY(page.exposed);
+    NotifyOwner(&page.swatch, kPanelTicks + 1, 0xFF0000);
+    QVERIFY(page.owner.reports.empty());
+    QCOMPARE(page.swatch.colour(), 255u);
+    NotifyOwner(&page.swatch, kPanelTicks, 0xFF0000);
+    const std::vector<RecordingOwner::Report> expected{{kSwatch.id, 0xFF0000}};
+    QCOMPARE(page.owner.reports, expected);
+    QCOMPARE(page.swatch.colour(), 0xFF0000u);
+}
+
+void ColorPanelTest::checkClosesOnlyAfterThePointerLeftPanelAndSwatch() {
+    Page page;
+    QVERIFY(page.exposed);
+    CColorPanel& panel = page.panel();
+    QPoint pointer;
+    panel.setPointerSource([&pointer] { return pointer; });
+    page.clickSwatch();
+    const QRect onScreen = panel.frameGeometry();
+
+    pointer = onScreen.bottomRight();
+    panel.checkPointer();
+    QVERIFY(panel.isVisible());
+
+    pointer = page.swatch.mapToGlobal(page.swatchCenter());
+    panel.checkPointer();
+    QVERIFY(panel.isVisible());
+    QVERIFY(panel.isChecking());
+
+    // Just past the swatch's right edge, above the panel's right half.
+    pointer = page.swatch.mapToGlobal(QPoint(page.swatch.width(), 0));
+    panel.checkPointer();
+    QVERIFY(!panel.isVisible());
+    QVERIFY(!panel.isChecking());
+}
+
+void ColorPanelTest::swatchShowsTheImageOfItsState() {
+    Page page;
+    QVERIFY(page.exposed);
+    const QPoint inside = page.swatchCenter();
+    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
+    QTest::mouseMove(&page.swatch, inside);
+    QCOMPARE(page.swatch.visualState(), 1);
+    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::green));
+    QTest::mousePress(&page.swatch, Qt::LeftButton, {}, inside);
+    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::blue));
+    QTest::mouseRelease(&page.swatch, Qt::LeftButton, {}, inside);
+    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
+    QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
+
+    // The swatch never shows its colour, and a missing look draws nothing.
+    NotifyOwner(&page.swatch, kPanelTicks, 0x00FF00);
+    page.swatch.setImages(Solid(page.swatch.size(), Qt::red), QImage(),
+                          Solid(page.swatch.size(), Qt::blue), QImage());
+    QTest::mouseMove(&page.owner, QPoint(5, 5));
+    QCOMPARE(page.swatch.visualState(), 0);
+    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
+    QTest::mouseMove(&page.swatch, inside);
+    QCOMPARE(page.swatch.visualState(), 1);
+    QCOMPARE(Rendered(page.swatch).pixel(inside), qRgba(0, 0, 0, 0));
+}
+
+void ColorPanelTest::everyCellReportsTheColourItShows() {
+    SkinResources skin{TAVRO_SKIN_DIR};
+    Page page(false);
+    QVERIFY(page.exposed);
+    page.swatch.setImages(
+        skin.element(kSwatch, SkinState::Normal), skin.element(kSwatch, SkinState::Over),
+        skin.element(kSwatch, SkinState::Down), skin.element(139, SkinState::Normal));
+    QVERIFY(!skin.failed());
+    for (const LayoutRect& cell : color_panel_layout::kCells) {
+        page.clickSwatch();
+        QCOMPARE(page.panel().size(),
+                 QSize(color_panel_layout::kPanel.width, color_panel_layout::kPanel.height));
+        const QColor shown = Rendered(page.panel()).pixelColor(Center(cell));
+        page.owner.reports.clear();
+        QTest::mouseClick(&page.panel(), Qt::LeftButton, {}, Center(cell));
+        QCOMPARE(page.owner.reports.size(), 1u);
+        const uint32_t colour = static_cast<uint32_t>(page.owner.reports[0].second);
+        QCOMPARE(QColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF), shown);
+    }
+}
+
+}  // namespace tavro
+
+QTEST_MAIN(tavro::ColorPanelTest)
+#include "color_panel_test.moc"
