@@ -17,8 +17,9 @@ constexpr int kStatePressed = 2;
 
 }  // namespace
 
-CVokCbnColorButton::CVokCbnColorButton(QWidget* parent, TickSource ticks)
+CVokCbnColorButton::CVokCbnColorButton(int id, QWidget* parent, TickSource ticks)
     : QAbstractButton(parent), ticks_(std::move(ticks)) {
+    SetControlId(this, id);
     setMouseTracking(true);
 }
 
@@ -57,18 +58,22 @@ void CVokCbnColorButton::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CVokCbnColorButton::mouseMoveEvent(QMouseEvent* event) {
-    if (!tracking_) {
-        tracking_ = true;
-        setVisualState(event->buttons() & Qt::LeftButton ? kStatePressed : kStateHover);
-    } else if (!rect().contains(event->position().toPoint())) {
-        stopTracking();
+    switch (hover_.onMove(*this, event->position().toPoint())) {
+        case HoverTracker::Change::Entered:
+            setVisualState(event->buttons() & Qt::LeftButton ? kStatePressed : kStateHover);
+            break;
+        case HoverTracker::Change::Left:
+            setVisualState(kStateNormal);
+            break;
+        case HoverTracker::Change::None:
+            break;
     }
     QAbstractButton::mouseMoveEvent(event);
 }
 
 void CVokCbnColorButton::leaveEvent(QEvent* event) {
-    if (tracking_) {
-        stopTracking();
+    if (hover_.onLeave() == HoverTracker::Change::Left) {
+        setVisualState(kStateNormal);
     }
     QAbstractButton::leaveEvent(event);
 }
@@ -98,11 +103,6 @@ void CVokCbnColorButton::setVisualState(int state) {
     }
     visualState_ = state;
     update();
-}
-
-void CVokCbnColorButton::stopTracking() {
-    tracking_ = false;
-    setVisualState(kStateNormal);
 }
 
 void CVokCbnColorButton::togglePanel() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "skin/hover_tracker.h"
 #include "skin/image_set.h"
 #include "skin/owner_notification.h"
 #include "skin/tick_count.h"
@@ -24,7 +25,7 @@ public:
     static constexpr uint32_t kInitialColour = 255;  // pure red in record form
 
     // The panel's identifier is read from `ticks` when the panel is made.
-    explicit CVokCbnColorButton(QWidget* parent = nullptr, TickSource ticks = TickCount);
+    explicit CVokCbnColorButton(int id, QWidget* parent = nullptr, TickSource ticks = TickCount);
 
     // Replaces the looks and the panel's picture; the first call makes the panel.
     void setImages(const QImage& normal, const QImage& over, const QImage& down,
@@ -50,7 +51,6 @@ protected:
 
 private:
     void setVisualState(int state);
-    void stopTracking();
     void togglePanel();
 
     TickSource ticks_;
@@ -58,7 +58,7 @@ private:
     CColorPanel* panel_ = nullptr;
     uint32_t colour_ = kInitialColour;
     bool pressed_ = false;
-    bool tracking_ = false;
+    HoverTracker hover_;
     int visualState_ = 0;
 };
 

@@ -41,7 +41,6 @@ struct Page {
     explicit Page(bool withImages = true) {
         owner.setGeometry(100, 100, 300, 250);
         swatch.setGeometry(ToQRect(kSwatch.rect));
-        SetControlId(&swatch, kSwatch.id);
         if (withImages) {
             swatch.setImages(Solid(swatch.size(), Qt::red), Solid(swatch.size(), Qt::green),
                              Solid(swatch.size(), Qt::blue), Solid(QSize(102, 82), Qt::yellow));
@@ -56,7 +55,7 @@ struct Page {
 
     RecordingOwner owner;
     bool exposed = false;
-    CVokCbnColorButton swatch{&owner, [] { return qint64{kPanelTicks}; }};
+    CVokCbnColorButton swatch{kSwatch.id, &owner, [] { return qint64{kPanelTicks}; }};
 };
 
 }  // namespace

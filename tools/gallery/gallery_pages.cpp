@@ -2,6 +2,7 @@
 
 #include "app/support_layout.h"
 #include "buttons/mouse_settings_layout.h"
+#include "lighting/vok_cbn_color_button.h"
 #include "lighting/lighting_layout.h"
 #include "macros/macro_page_layout.h"
 #include "sensor/sensor_layout.h"
@@ -104,6 +105,11 @@ GalleryPage* LightingPage(SkinResources& skin, const ReportLog& log, QWidget* pa
     }
     for (const PlacedControl& box : {kZone1Box, kZone4Box, kZone2Box}) {
         PlaceWithLooks<CVokCheckBox>(*page, box)->setChecked(box.id == kZone1Box.id);
+    }
+    for (const PlacedControl& swatch : {kZone1Swatch, kZone4Swatch}) {
+        page->place<CVokCbnColorButton>(swatch)->setImages(
+            skin.element(swatch, SkinState::Normal), skin.element(swatch, SkinState::Over),
+            skin.element(swatch, SkinState::Down), skin.element(139, SkinState::Normal));
     }
     for (const PlacedControl& button : kPaletteButtons) {
         PlaceWithLooks<CVokButton>(*page, button);
