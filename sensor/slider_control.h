@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tavro {
+
+// The pointer rules both skinned sliders share. Hover is followed through mouse tracking
+// and Qt's implicit grab instead of an explicit capture; a move or release that arrives
+// outside the control while it is not tracking is one the control would not see without
+// that grab, and is ignored. That is what lets a drag that leaves the control pause
+// there and go on when the pointer comes back with the button still down.
+class SliderControl : public QWidget {
+    Q_OBJECT
+
+public:
+    // Visual states.
+    static constexpr int kNormal = 0;
+    static constexpr int kHover = 1;
+    static constexpr int kDragging = 2;
+    // Ignores the pointer altogether.
+    static constexpr int kDisabled = 3;
+
+    // The owner disables a slider with kDisabled and enables it with kNormal; other
+    // numbers are ignored.
+    void setState(int state);
+    int state() const { return state_; }
+
+protected:
+    explicit SliderControl(QWidget* parent);
+
+    // A left press at `point`, before the value is taken from it.
+    virtual void grabAt(QPoint /*point*/) {}
+    // Sets the value being dragged from a pointer at `x`.
+    virtual void dragTo(int x) = 0;
+    // The button went up after the last dragTo().
+    virtual void releaseGrab() {}
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void stopTracking();
+
+    int state_ = kNormal;
+    // The state to take when the pointer comes back with the button down.
+    int restoreState_ = kNormal;
+    bool tracking_ = false;
+};
+
+}  // namespace tavro

@@ -1,0 +1,62 @@
+#include "sensor/vok_progress_ctrl.h"
+
+#include <QPainter>
+
+#include <utility>
+
+#include "sensor/slider_geometry.h"
+#include "skin/image_set.h"
+
+namespace tavro {
+
+CVokProgressCtrl::CVokProgressCtrl(QWidget* parent) : QWidget(parent) {}
+
+void CVokProgressCtrl::setImages(QImage background, QImage fill) {
+    background_ = std::move(background);
+    fill_ = std::move(fill);
+    update();
+}
+
+void CVokProgressCtrl::setRange(int minimum, int maximum) {
+    if (minimum == minimum_ && maximum == maximum_) {
+        return;
+    }
+    minimum_ = minimum;
+    maximum_ = maximum;
+    update();
+}
+
+void CVokProgressCtrl::setPosition(int position) {
+    if (position == position_) {
+        return;
+    }
+    position_ = position;
+    update();
+}
+
+void CVokProgressCtrl::setVertical(bool vertical) {
+    if (vertical == vertical_) {
+        return;
+    }
+    vertical_ = vertical;
+    update();
+}
+
+void CVokProgressCtrl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawStretched(painter, background_, rect());
+    const int length = vertical_ ? height() : width();
+    const int f = slider_geometry::FillLength(position_, minimum_, maximum_, length);
+    // Pixels of the fill image are copied one to one; a fill image smaller than the
+    // bar leaves the rest of the share unfilled.
+    const QRect source =
+        (vertical_ ? QRect(0, 0, width(), f) : QRect(0, 0, f, height())).intersected(fill_.rect());
+    if (source.isEmpty()) {
+        return;
+    }
+    const QPoint at = vertical_ ? QPoint(0, height() - f) : QPoint(0, 0);
+    painter.drawImage(at, fill_, source);
+}
+
+}  // namespace tavro

@@ -1,0 +1,62 @@
+#include "sensor/vok_slider_ctrl.h"
+
+#include <QPainter>
+
+#include <utility>
+
+#include "sensor/slider_geometry.h"
+#include "skin/image_set.h"
+#include "skin/owner_notification.h"
+
+namespace tavro {
+
+CVokSliderCtrl::CVokSliderCtrl(QWidget* parent) : SliderControl(parent) {}
+
+void CVokSliderCtrl::setImages(QImage track, QImage normal, QImage hover, QImage disabled) {
+    track_ = std::move(track);
+    normal_ = std::move(normal);
+    hover_ = std::move(hover);
+    disabled_ = std::move(disabled);
+    update();
+}
+
+void CVokSliderCtrl::setRange(int minimum, int maximum, int step) {
+    if (minimum == minimum_ && maximum == maximum_ && step == step_) {
+        return;
+    }
+    minimum_ = minimum;
+    maximum_ = maximum;
+    step_ = step;
+    update();
+}
+
+void CVokSliderCtrl::setValue(int value) {
+    if (value == value_) {
+        return;
+    }
+    value_ = value;
+    update();
+    NotifyParent(this, value_);
+}
+
+QRect CVokSliderCtrl::thumbRect() const {
+    const int w = normal_.width();
+    const int centre = slider_geometry::ThumbCentreX(value_, width(), w, minimum_, maximum_);
+    return QRect(centre - w / 2, 0, w, normal_.height());
+}
+
+void CVokSliderCtrl::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawStretched(painter, track_, rect());
+    const QImage& thumb = state() == kDisabled ? disabled_ : state() == kNormal ? normal_ : hover_;
+    if (!thumb.isNull()) {
+        painter.drawImage(thumbRect().topLeft(), thumb);
+    }
+}
+
+void CVokSliderCtrl::dragTo(int x) {
+    setValue(slider_geometry::ValueAt(x, width(), normal_.width(), minimum_, maximum_, step_));
+}
+
+}  // namespace tavro

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QImage>
+
+#include "sensor/slider_control.h"
+
+namespace tavro {
+
+// The one-thumb skinned slider. Every change of its value reaches the owner as
+// (identifier, value); the value it holds is always the last one it reported.
+class CVokSliderCtrl : public SliderControl {
+    Q_OBJECT
+
+public:
+    explicit CVokSliderCtrl(QWidget* parent = nullptr);
+
+    // The hover image also shows while dragging; without a disabled image a disabled
+    // slider shows no thumb.
+    void setImages(QImage track, QImage normal, QImage hover, QImage disabled);
+
+    // A step of 0 or less leaves dragged values unsnapped.
+    void setRange(int minimum, int maximum, int step);
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+    int step() const { return step_; }
+
+    // Stores `value` as it is, without clamping, and reports it unless it is the value
+    // already held.
+    void setValue(int value);
+    int value() const { return value_; }
+
+    // Where the thumb is drawn: its top-left, at the normal thumb's size.
+    QRect thumbRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragTo(int x) override;
+
+private:
+    QImage track_;
+    QImage normal_;
+    QImage hover_;
+    QImage disabled_;
+    int minimum_ = 0;
+    int maximum_ = 100;
+    int step_ = 1;
+    int value_ = 0;
+};
+
+}  // namespace tavro

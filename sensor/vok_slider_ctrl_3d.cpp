@@ -1,0 +1,109 @@
+#include "sensor/vok_slider_ctrl_3d.h"
+
+#include <QPainter>
+
+#include <cstdint>
+#include <utility>
+
+#include "sensor/slider_geometry.h"
+#include "skin/image_set.h"
+#include "skin/layout_qt.h"
+#include "skin/owner_notification.h"
+
+namespace tavro {
+
+CVokSliderCtrl3D::CVokSliderCtrl3D(QWidget* parent) : SliderControl(parent) {}
+
+void CVokSliderCtrl3D::setImages(QImage track, QImage thumb1, QImage thumb2, QImage thumb3) {
+    track_ = std::move(track);
+    thumbs_ = {std::move(thumb1), std::move(thumb2), std::move(thumb3)};
+    update();
+}
+
+void CVokSliderCtrl3D::setRange(int minimum, int maximum, int step) {
+    if (minimum == minimum_ && maximum == maximum_ && step == step_) {
+        return;
+    }
+    minimum_ = minimum;
+    maximum_ = maximum;
+    step_ = step;
+    update();
+}
+
+void CVokSliderCtrl3D::setThumb(int thumb, int value, bool report) {
+    if (!isThumb(thumb)) {
+        return;
+    }
+    store(thumb, slider_geometry::ClampToRange(value, minimum_, maximum_), report);
+}
+
+int CVokSliderCtrl3D::thumbValue(int thumb) const {
+    return isThumb(thumb) ? values_[thumb - 1] : 0;
+}
+
+QRect CVokSliderCtrl3D::thumbRect(int thumb) const {
+    if (!isThumb(thumb)) {
+        return QRect();
+    }
+    // Every thumb is placed by thumb 1's width, so equal values line up whatever the
+    // other images' sizes.
+    const int centre = slider_geometry::ThumbCentreX(values_[thumb - 1], width(),
+                                                     thumbImage(1).width(), minimum_, maximum_);
+    const QImage& image = thumbImage(thumb);
+    return ToQRect(slider_geometry::PlaceThumb(centre, image.width(), image.height(),
+                                               thumbImage(kThumbCount).height(), width()));
+}
+
+void CVokSliderCtrl3D::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    DrawStretched(painter, track_, rect());
+    for (int thumb = kThumbCount; thumb >= 1; --thumb) {
+        if (!thumbImage(thumb).isNull()) {
+            painter.drawImage(thumbRect(thumb).topLeft(), thumbImage(thumb));
+        }
+    }
+}
+
+void CVokSliderCtrl3D::grabAt(QPoint point) {
+    grabbed_ = 0;
+    for (int thumb = 1; thumb <= kThumbCount; ++thumb) {
+        if (thumbRect(thumb).contains(point)) {
+            grabbed_ = thumb;
+            return;
+        }
+    }
+}
+
+void CVokSliderCtrl3D::dragTo(int x) {
+    if (grabbed_ == 0) {
+        return;
+    }
+    // A dragged value is snapped but not clamped again, so a step that does not divide
+    // the range can carry it past the maximum.
+    store(grabbed_,
+          slider_geometry::ValueAt(x, width(), thumbImage(grabbed_).width(), minimum_, maximum_,
+                                   step_),
+          true);
+}
+
+void CVokSliderCtrl3D::releaseGrab() {
+    grabbed_ = 0;
+}
+
+void CVokSliderCtrl3D::store(int thumb, int value, bool report) {
+    int& held = values_[thumb - 1];
+    if (value == held) {
+        return;
+    }
+    held = value;
+    update();
+    if (report) {
+        // Wraps rather than overflows for values no 16-bit field could hold anyway.
+        const auto packed =
+            static_cast<std::uint32_t>(value) + static_cast<std::uint32_t>(kThumbFactor) * thumb;
+        NotifyParent(this, static_cast<int>(packed));
+    }
+}
+
+}  // namespace tavro
