@@ -2,9 +2,12 @@
 
 #include <QMouseEvent>
 
+#include "skin/owner_notification.h"
+
 namespace tavro {
 
-SliderControl::SliderControl(QWidget* parent) : QWidget(parent) {
+SliderControl::SliderControl(int id, QWidget* parent) : QWidget(parent) {
+    SetControlId(this, id);
     setMouseTracking(true);
 }
 

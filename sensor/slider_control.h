@@ -26,7 +26,7 @@ public:
     int state() const { return state_; }
 
 protected:
-    explicit SliderControl(QWidget* parent);
+    SliderControl(int id, QWidget* parent);
 
     // A left press at `point`, before the value is taken from it.
     virtual void grabAt(QPoint /*point*/) {}

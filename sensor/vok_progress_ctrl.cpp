@@ -6,10 +6,13 @@
 
 #include "sensor/slider_geometry.h"
 #include "skin/image_set.h"
+#include "skin/owner_notification.h"
 
 namespace tavro {
 
-CVokProgressCtrl::CVokProgressCtrl(QWidget* parent) : QWidget(parent) {}
+CVokProgressCtrl::CVokProgressCtrl(int id, QWidget* parent) : QWidget(parent) {
+    SetControlId(this, id);
+}
 
 void CVokProgressCtrl::setImages(QImage background, QImage fill) {
     background_ = std::move(background);

@@ -13,7 +13,7 @@ class CVokProgressCtrl : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CVokProgressCtrl(QWidget* parent = nullptr);
+    explicit CVokProgressCtrl(int id, QWidget* parent = nullptr);
 
     void setImages(QImage background, QImage fill);
 

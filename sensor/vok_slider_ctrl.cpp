@@ -10,7 +10,7 @@
 
 namespace tavro {
 
-CVokSliderCtrl::CVokSliderCtrl(QWidget* parent) : SliderControl(parent) {}
+CVokSliderCtrl::CVokSliderCtrl(int id, QWidget* parent) : SliderControl(id, parent) {}
 
 void CVokSliderCtrl::setImages(QImage track, QImage normal, QImage hover, QImage disabled) {
     track_ = std::move(track);

@@ -12,7 +12,7 @@ class CVokSliderCtrl : public SliderControl {
     Q_OBJECT
 
 public:
-    explicit CVokSliderCtrl(QWidget* parent = nullptr);
+    explicit CVokSliderCtrl(int id, QWidget* parent = nullptr);
 
     // The hover image also shows while dragging; without a disabled image a disabled
     // slider shows no thumb.

@@ -12,7 +12,7 @@
 
 namespace tavro {
 
-CVokSliderCtrl3D::CVokSliderCtrl3D(QWidget* parent) : SliderControl(parent) {}
+CVokSliderCtrl3D::CVokSliderCtrl3D(int id, QWidget* parent) : SliderControl(id, parent) {}
 
 void CVokSliderCtrl3D::setImages(QImage track, QImage thumb1, QImage thumb2, QImage thumb3) {
     track_ = std::move(track);

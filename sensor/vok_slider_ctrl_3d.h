@@ -20,7 +20,7 @@ public:
     // What a report carries per thumb number above the value.
     static constexpr int kThumbFactor = 65536;
 
-    explicit CVokSliderCtrl3D(QWidget* parent = nullptr);
+    explicit CVokSliderCtrl3D(int id, QWidget* parent = nullptr);
 
     // The thumbs look the same in every state.
     void setImages(QImage track, QImage thumb1, QImage thumb2, QImage thumb3);

@@ -35,7 +35,7 @@ struct QualityBar {
         bar.setRange(0, 10);
         bar.setVertical(vertical);
     }
-    CVokProgressCtrl bar;
+    CVokProgressCtrl bar{1026};
 };
 
 }  // namespace
@@ -89,7 +89,7 @@ void VokProgressCtrlTest::oddRangesNeitherCrashNorOverfill() {
         QVERIFY2(shown.pixel(40, 0) == row.top, row.name);
         QVERIFY2(shown.pixel(40, 106) == row.bottom, row.name);
     }
-    CVokProgressCtrl bare;
+    CVokProgressCtrl bare{1026};
     bare.resize(20, 30);
     bare.setPosition(50);
     QImage shown(bare.size(), QImage::Format_ARGB32);

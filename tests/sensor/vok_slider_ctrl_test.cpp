@@ -42,8 +42,7 @@ QRgb ShownAt(QWidget& widget, QPoint point) {
 // The pointer speed slider: 1 … 10 over 288 pixels.
 struct SpeedSlider {
     explicit SpeedSlider(bool withDisabledImage = true) {
-        slider = new CVokSliderCtrl(&owner);
-        SetControlId(slider, kSpeedId);
+        slider = new CVokSliderCtrl(kSpeedId, &owner);
         slider->setGeometry(0, 0, 288, 17);
         slider->setImages(Solid(288, 17, kTrack), Solid(12, 15, kNormal), Solid(12, 15, kHover),
                           withDisabledImage ? Solid(12, 15, kDisabled) : QImage());
@@ -61,8 +60,7 @@ struct SpeedSlider {
 // A DPI slider, 50 … 7000 in steps of 50, thumbs at 400, 1600 and 7000.
 struct DpiSlider {
     explicit DpiSlider(int width = 595, QImage thumb2 = Solid(13, 15, kThumb2)) {
-        slider = new CVokSliderCtrl3D(&owner);
-        SetControlId(slider, kDpiId);
+        slider = new CVokSliderCtrl3D(kDpiId, &owner);
         slider->setGeometry(0, 0, width, 16);
         slider->setImages(Solid(width, 16, kTrack), Solid(13, 15, kThumb1), std::move(thumb2),
                           Solid(13, 15, kThumb3));
