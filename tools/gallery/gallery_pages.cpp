@@ -2,10 +2,13 @@
 
 #include "app/support_layout.h"
 #include "buttons/mouse_settings_layout.h"
-#include "lighting/vok_cbn_color_button.h"
 #include "lighting/lighting_layout.h"
+#include "lighting/vok_cbn_color_button.h"
 #include "macros/macro_page_layout.h"
 #include "sensor/sensor_layout.h"
+#include "sensor/vok_progress_ctrl.h"
+#include "sensor/vok_slider_ctrl.h"
+#include "sensor/vok_slider_ctrl_3d.h"
 #include "skin/scroll_layout.h"
 #include "skin/skin_image_file.h"
 #include "skin/vok_button.h"
@@ -25,6 +28,19 @@ GalleryPage* NewPage(const QString& name, int background, SkinResources& skin, c
     auto* page = new GalleryPage(name, skin, log, parent);
     page->setBackground(skin.element(background, SkinState::Normal));
     return page;
+}
+
+// A one-thumb slider on its track, thumb looks 130 and 131.
+CVokSliderCtrl* PlaceSlider(GalleryPage& page, const PlacedControl& control, int minimum,
+                            int maximum, int value) {
+    SkinResources& skin = page.skin();
+    auto* slider = page.place<CVokSliderCtrl>(control);
+    const QImage thumb = skin.element(130, SkinState::Normal);
+    slider->setImages(skin.element(control, SkinState::Normal), thumb, thumb,
+                      skin.element(131, SkinState::Normal));
+    slider->setRange(minimum, maximum, 1);
+    slider->setValue(value);
+    return slider;
 }
 
 template <typename Control>
@@ -59,7 +75,10 @@ GalleryPage* MouseSettingsPage(SkinResources& skin, const ReportLog& log, QWidge
     for (const PlacedControl& box : kReportRateBoxes) {
         PlaceWithLooks<CVokCheckBox>(*page, box);
     }
-    PlaceWithLooks<CVokCheckBox>(*page, kAccelerationBox)->setChecked(true);
+    PlaceSlider(*page, kDoubleClickSlider, 200, 900, 500);
+    PlaceSlider(*page, kScrollSpeedSlider, 1, 6, 3);
+    PlaceSlider(*page, kAccelerationSlider, 1, 3, 2)->setState(CVokSliderCtrl::kDisabled);
+    PlaceWithLooks<CVokCheckBox>(*page, kAccelerationBox);
     return page;
 }
 
@@ -89,6 +108,25 @@ GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* pare
     defined->setBackgroundImage(skin.element(kDefinedValueEdit, SkinState::Normal));
     defined->setFontHeight(kSkinLabelFontHeight);
     defined->setText(QStringLiteral("40"));
+    const int levels[] = {800, 1600, 3200};
+    for (const PlacedControl& axis : {kXSlider, kYSlider}) {
+        auto* slider = page->place<CVokSliderCtrl3D>(axis);
+        slider->setImages(
+            skin.element(axis, SkinState::Normal), skin.element(132, SkinState::Normal),
+            skin.element(133, SkinState::Normal), skin.element(134, SkinState::Normal));
+        slider->setRange(50, 7000, 50);
+        for (int thumb = 1; thumb <= 3; ++thumb) {
+            slider->setThumb(thumb, levels[thumb - 1], false);
+        }
+    }
+    PlaceSlider(*page, kPointerSpeedSlider, 1, 10, 5);
+    PlaceSlider(*page, kLiftDistanceSlider, 1, 63, 40);
+    auto* quality = page->place<CVokProgressCtrl>(kQualityBar);
+    quality->setImages(skin.element(kQualityBar, SkinState::Normal),
+                       skin.element(kQualityBar, SkinState::Down));
+    quality->setVertical(true);
+    quality->setRange(0, 10);
+    quality->setPosition(7);
     auto* surface = page->place<CVokStatic>(kSurfacePicture);
     for (int level = 0; level < kSurfaceLevelCount; ++level) {
         surface->appendImage(LoadImageFile(skin.folder() / SurfacePictureName(level)));
