@@ -1,0 +1,372 @@
+#include "skin/skinned_menu.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+
+#include "skin/owner_notification.h"
+#include "skin/skin_fonts.h"
+#include "skin/skin_text.h"
+
+namespace tavro {
+
+namespace {
+
+constexpr int kMenuFontPixels = 15;
+constexpr int kVerticalPadding = 4;  // above the first entry and below the last
+constexpr int kEntryLeft = 1;
+constexpr int kTextIndent = 10;
+constexpr int kSubMenuOverlap = 5;
+
+}  // namespace
+
+void OutsideClickWatcher::watch(SkinnedMenu* menu) {
+    target_ = menu;
+    if (!active_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->installEventFilter(this);
+        active_ = true;
+    }
+}
+
+void OutsideClickWatcher::stop() {
+    if (active_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+    active_ = false;
+    target_ = nullptr;
+}
+
+bool OutsideClickWatcher::eventFilter(QObject* /*watched*/, QEvent* event) {
+    // A press reaches the filter once per receiver it is offered to (window, widget,
+    // parents); hiding is idempotent, so each sighting may test it.
+    if (event->type() != QEvent::MouseButtonPress) {
+        return false;
+    }
+    const auto* press = static_cast<QMouseEvent*>(event);
+    SkinnedMenu* target = target_;
+    if (press->button() == Qt::LeftButton && target != nullptr && target->isVisible() &&
+        !target->chainContains(press->globalPosition().toPoint())) {
+        target->hideMenu();
+    }
+    return false;
+}
+
+SkinnedMenu::SkinnedMenu(QWidget* owner, int identifier, const QRect& rect, SkinnedMenu* parentMenu,
+                         OutsideClickWatcher& watcher)
+    : QWidget(parentMenu != nullptr ? parentMenu : owner, Qt::ToolTip | Qt::FramelessWindowHint),
+      identifier_(identifier),
+      owner_(owner),
+      parentMenu_(parentMenu),
+      watcher_(watcher) {
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setMouseTracking(true);
+    setFont(ControlFont(kMenuFontPixels));
+    setGeometry(rect);
+}
+
+SkinnedMenu::~SkinnedMenu() {
+    if (watcher_.target() != nullptr && isSelfOrAncestorOf(watcher_.target())) {
+        watcher_.stop();
+    }
+}
+
+void SkinnedMenu::addEntry(int code, const QString& text) {
+    const bool present = std::any_of(entries_.begin(), entries_.end(),
+                                     [code](const MenuItem& item) { return item.code == code; });
+    if (present) {
+        return;
+    }
+    MenuItem item;
+    item.code = code;
+    item.text = text;
+    entries_.push_back(item);
+    update();
+}
+
+void SkinnedMenu::addSubEntry(int code, int parentCode, const QString& text) {
+    auto parent =
+        std::find_if(entries_.begin(), entries_.end(),
+                     [parentCode](const MenuItem& item) { return item.code == parentCode; });
+    if (parent == entries_.end()) {
+        return;
+    }
+    parent->hasSubMenu = true;
+    subMenu(parentCode)->addEntry(code, text);
+    update();
+}
+
+SkinnedMenu* SkinnedMenu::subMenu(int identifier) {
+    if (SkinnedMenu* existing = findSubMenu(identifier)) {
+        return existing;
+    }
+    SkinnedMenu* created = createSubMenu(identifier);
+    subMenus_.push_back(created);
+    return created;
+}
+
+const MenuItem* SkinnedMenu::findEntry(int code) const {
+    for (const MenuItem& item : entries_) {
+        if (item.code == code) {
+            return &item;
+        }
+    }
+    for (const SkinnedMenu* sub : subMenus_) {
+        if (const MenuItem* found = sub->findEntry(code)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+void SkinnedMenu::clear() {
+    entries_.clear();
+    hovered_ = -1;
+    update();
+}
+
+int SkinnedMenu::widestText(int identifier) const {
+    const SkinnedMenu* menu = findMenu(identifier);
+    if (menu == nullptr) {
+        return 0;
+    }
+    const QFontMetrics metrics(menu->font());
+    int widest = 0;
+    for (const MenuItem& item : menu->entries_) {
+        widest = std::max(widest, metrics.horizontalAdvance(item.text));
+    }
+    return widest;
+}
+
+void SkinnedMenu::showMenu(int mode, int x, int y) {
+    layOut();
+    if (entries_.empty()) {
+        return;
+    }
+    hovered_ = -1;
+    QPoint topLeft(x, y);
+    switch (mode) {
+        case kBottomLeft:
+            topLeft = QPoint(x, y - height());
+            break;
+        case kBottomRight:
+            topLeft = QPoint(x - width(), y - height());
+            break;
+        default:  // kTopLeft; the program uses no other mode
+            break;
+    }
+    move(topLeft);
+    layOut();
+    show();
+    watcher_.watch(this);
+}
+
+void SkinnedMenu::hideMenu() {
+    if (!isVisible()) {
+        return;
+    }
+    NotifyOwner(owner_, kTopMostRequestId, 1);
+    hide();
+    if (parentMenu_ != nullptr) {
+        parentMenu_->hideMenu();
+    }
+    hideOpenSubMenus();
+    NotifyOwner(owner_, kTopMostRequestId, 0);
+    if (parentMenu_ == nullptr) {
+        releaseWatcher();
+    }
+}
+
+void SkinnedMenu::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgba(kBackgroundColour));
+    // Aliased, so that the frame stays one crisp pixel up to its corners.
+    painter.setPen(QColor::fromRgba(kBorderColour));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QColor textColour = QColor::fromRgba(kTextColour);
+    for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
+        const MenuItem& item = entries_[i];
+        const int left = item.rect.left() + kTextIndent;
+        const int right = item.rect.right() + kTextIndent;
+        const int top = item.rect.top();
+        const int bottom = item.rect.bottom();
+        if (item.hasSubMenu && subMenuHasEntries(item.code)) {
+            const QPolygonF arrow{QPointF(right - 10, top + 5), QPointF(right - 10, bottom - 5),
+                                  QPointF(right - 5, (top + bottom) / 2)};
+            painter.setPen(textColour);
+            painter.setBrush(textColour);
+            painter.drawPolygon(arrow);
+        }
+        DrawSkinText(painter, item.text, i == hovered_ ? kHoveredTextColour : kTextColour, false,
+                     true, QRect(left, top, right - left, bottom - top));
+    }
+}
+
+void SkinnedMenu::mouseMoveEvent(QMouseEvent* event) {
+    const int index = entryAt(event->position().toPoint());
+    if (index < 0) {
+        return;
+    }
+    // Copies: hiding a sub-menu reports to the owner, which may rebuild the entries.
+    const MenuItem item = entries_[index];
+    if (item.enabled && item.hasSubMenu) {
+        if (index == hovered_) {
+            return;
+        }
+        hideOpenSubMenus();
+        SkinnedMenu* sub = findSubMenu(item.code);
+        if (sub != nullptr && !sub->entries_.empty()) {
+            sub->showMenu(kTopLeft, x() + width() - kSubMenuOverlap,
+                          y() + item.rect.top() - kSubMenuOverlap);
+        }
+    } else if (!item.hasSubMenu) {
+        hideOpenSubMenus();
+    }
+    if (index != hovered_ && index < static_cast<int>(entries_.size())) {
+        hovered_ = index;
+        update();
+    }
+}
+
+void SkinnedMenu::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (entryAt(event->position().toPoint()) < 0) {
+        hideMenu();
+    }
+}
+
+void SkinnedMenu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const int index = entryAt(event->position().toPoint());
+    if (index < 0) {
+        return;
+    }
+    const int code = entries_[index].code;
+    const MenuItem* item = findEntry(code);
+    const bool enabled = item->enabled;
+    const bool opensSubMenu = item->hasSubMenu;
+    if (enabled && owner_ != nullptr && !opensSubMenu) {
+        // The owner handles the choice before the menu goes on; it may even run a
+        // dialog of its own meanwhile.
+        const QPointer<SkinnedMenu> self(this);
+        NotifyOwner(owner_, identifier_, code);
+        if (self == nullptr) {
+            return;
+        }
+    }
+    if (!opensSubMenu) {
+        hideMenu();
+    }
+}
+
+void SkinnedMenu::layOut() {
+    if (entries_.empty()) {
+        if (isVisible()) {
+            closeWindow();
+        }
+        return;
+    }
+    const int h = QFontMetrics(font()).height();
+    const int count = static_cast<int>(entries_.size());
+    resize(width(), count * h + 2 * kVerticalPadding);
+    const int right = entryRight();
+    for (int i = 0; i < count; ++i) {
+        entries_[i].rect = LayoutRect{kEntryLeft, kVerticalPadding + i * h, right - kEntryLeft, h};
+    }
+}
+
+int SkinnedMenu::entryAt(const QPoint& point) const {
+    for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
+        if (entries_[i].rect.contains(point.x(), point.y())) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+SkinnedMenu* SkinnedMenu::findSubMenu(int identifier) const {
+    for (SkinnedMenu* sub : subMenus_) {
+        if (sub->identifier_ == identifier) {
+            return sub;
+        }
+    }
+    return nullptr;
+}
+
+const SkinnedMenu* SkinnedMenu::findMenu(int identifier) const {
+    if (identifier_ == identifier) {
+        return this;
+    }
+    for (const SkinnedMenu* sub : subMenus_) {
+        if (const SkinnedMenu* found = sub->findMenu(identifier)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+bool SkinnedMenu::subMenuHasEntries(int code) const {
+    const SkinnedMenu* sub = findSubMenu(code);
+    return sub != nullptr && !sub->entries_.empty();
+}
+
+void SkinnedMenu::hideOpenSubMenus() {
+    // By index: a report to the owner may add sub-menus.
+    for (std::size_t i = 0; i < subMenus_.size(); ++i) {
+        if (subMenus_[i]->isVisible()) {
+            subMenus_[i]->closeWindow();
+        }
+    }
+}
+
+void SkinnedMenu::closeWindow() {
+    NotifyOwner(owner_, kTopMostRequestId, 1);
+    hideOpenSubMenus();
+    hide();
+    NotifyOwner(owner_, kTopMostRequestId, 0);
+    releaseWatcher();
+}
+
+void SkinnedMenu::releaseWatcher() {
+    SkinnedMenu* target = watcher_.target();
+    if (parentMenu_ == nullptr) {
+        if (target == nullptr || isSelfOrAncestorOf(target)) {
+            watcher_.stop();
+        }
+    } else if (target != nullptr && isSelfOrAncestorOf(target)) {
+        // The chain above stays open and must still close on an outside press.
+        watcher_.watch(parentMenu_);
+    }
+}
+
+bool SkinnedMenu::chainContains(const QPoint& globalPoint) const {
+    for (const SkinnedMenu* menu = this; menu != nullptr; menu = menu->parentMenu_) {
+        if (menu->geometry().contains(globalPoint)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SkinnedMenu::isSelfOrAncestorOf(const SkinnedMenu* menu) const {
+    for (; menu != nullptr; menu = menu->parentMenu_) {
+        if (menu == this) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tavro
