@@ -25,8 +25,9 @@ bool SameImage(const QImage& a, const QImage& b) {
 
 }  // namespace
 
-SkinnedComboButton::SkinnedComboButton(QWidget* parent, QSize menuSize, int skinFontPixels)
+SkinnedComboButton::SkinnedComboButton(int id, QWidget* parent, QSize menuSize, int skinFontPixels)
     : QAbstractButton(parent), menuSize_(menuSize), skinFontPixels_(skinFontPixels) {
+    SetControlId(this, id);
     setMouseTracking(true);
     setFont(ControlFont(kControlFontPixels));
     menuTimer_.setInterval(kMenuTimerInterval);
@@ -183,28 +184,20 @@ void SkinnedComboButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SkinnedComboButton::mouseMoveEvent(QMouseEvent* event) {
-    const bool inside = rect().contains(event->position().toPoint());
-    if (!tracking_ && inside) {
-        tracking_ = true;
-        state_ = kHover;
+    const HoverTracker::Change change = hover_.onMove(*this, event->position().toPoint());
+    if (change != HoverTracker::Change::None) {
+        state_ = change == HoverTracker::Change::Entered ? kHover : kNormal;
         update();
-    } else if (tracking_ && !inside) {
-        stopTracking();
     }
     QAbstractButton::mouseMoveEvent(event);
 }
 
 void SkinnedComboButton::leaveEvent(QEvent* event) {
-    if (tracking_) {
-        stopTracking();
+    if (hover_.onLeave() == HoverTracker::Change::Left) {
+        state_ = kNormal;
+        update();
     }
     QAbstractButton::leaveEvent(event);
-}
-
-void SkinnedComboButton::stopTracking() {
-    tracking_ = false;
-    state_ = kNormal;
-    update();
 }
 
 }  // namespace tavro

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "skin/hover_tracker.h"
 #include "skin/image_set.h"
 #include "skin/owner_notification.h"
 #include "skin/tick_count.h"
@@ -64,7 +65,7 @@ public:
     bool isMenuTimerActive() const { return menuTimer_.isActive(); }
 
 protected:
-    SkinnedComboButton(QWidget* parent, QSize menuSize, int skinFontPixels);
+    SkinnedComboButton(int id, QWidget* parent, QSize menuSize, int skinFontPixels);
 
     virtual SkinnedMenu* createMenu(int identifier, const QRect& rect) = 0;
 
@@ -78,14 +79,12 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void stopTracking();
-
     QSize menuSize_;
     int skinFontPixels_;
     FourStateImages images_;
     SkinnedMenu* menu_ = nullptr;  // a child window of the button
     int state_ = kNormal;
-    bool tracking_ = false;
+    HoverTracker hover_;
     bool selected_ = false;
     QString caption_;
     int code_ = -1;

@@ -4,8 +4,8 @@
 
 namespace tavro {
 
-CVokComboButton::CVokComboButton(QWidget* parent)
-    : SkinnedComboButton(parent, kMenuSize, kSkinFontPixels) {}
+CVokComboButton::CVokComboButton(int id, QWidget* parent)
+    : SkinnedComboButton(id, parent, kMenuSize, kSkinFontPixels) {}
 
 void CVokComboButton::addSubEntry(int code, int parentCode, const QString& text) {
     if (menu() != nullptr) {

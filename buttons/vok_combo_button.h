@@ -15,7 +15,7 @@ public:
     static constexpr QSize kMenuSize{158, 20};
     static constexpr int kSkinFontPixels = 14;
 
-    explicit CVokComboButton(QWidget* parent = nullptr);
+    explicit CVokComboButton(int id, QWidget* parent = nullptr);
 
     // Adds (code, text) under the menu entry `parentCode`; nothing without a menu.
     void addSubEntry(int code, int parentCode, const QString& text);

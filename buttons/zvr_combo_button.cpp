@@ -4,8 +4,8 @@
 
 namespace tavro {
 
-CZVRComboButton::CZVRComboButton(QWidget* parent)
-    : SkinnedComboButton(parent, kMenuSize, kSkinFontPixels) {}
+CZVRComboButton::CZVRComboButton(int id, QWidget* parent)
+    : SkinnedComboButton(id, parent, kMenuSize, kSkinFontPixels) {}
 
 SkinnedMenu* CZVRComboButton::createMenu(int identifier, const QRect& rect) {
     return new CZVRMenu(this, identifier, rect);

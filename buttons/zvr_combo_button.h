@@ -13,7 +13,7 @@ public:
     static constexpr QSize kMenuSize{55, 20};
     static constexpr int kSkinFontPixels = 13;
 
-    explicit CZVRComboButton(QWidget* parent = nullptr);
+    explicit CZVRComboButton(int id, QWidget* parent = nullptr);
 
 protected:
     SkinnedMenu* createMenu(int identifier, const QRect& rect) override;

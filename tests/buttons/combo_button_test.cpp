@@ -63,10 +63,9 @@ void ComboButtonTest::init() {
     QCursor::setPos(0, 0);
     page_ = new RecordingOwner;
     page_->setGeometry(100, 100, 400, 120);
-    button_ = new CVokComboButton(page_);
+    button_ = new CVokComboButton(kButtonId, page_);
     button_->setGeometry(kButtonRect);
     button_->setTickSource([this] { return now_; });
-    SetControlId(button_, kButtonId);
     page_->show();
 }
 
@@ -99,8 +98,9 @@ void ComboButtonTest::sizingTheMenu() {
         QSize size;
         bool zvrMenu;
     } rows[] = {
-        {"vok", [](QWidget* p) { return new CVokComboButton(p); }, QSize(158, 20), false},
-        {"zvr", [](QWidget* p) { return new CZVRComboButton(p); }, QSize(55, 20), true},
+        {"vok", [](QWidget* p) { return new CVokComboButton(kButtonId, p); }, QSize(158, 20),
+         false},
+        {"zvr", [](QWidget* p) { return new CZVRComboButton(kButtonId, p); }, QSize(55, 20), true},
     };
     for (const auto& row : rows) {
         std::unique_ptr<SkinnedComboButton> missing(row.make(page_));

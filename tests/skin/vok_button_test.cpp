@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "skin/vok_button.h"
@@ -170,6 +171,17 @@ void VokButtonTest::reportsEnteringOnceAndClicksAsCommands() {
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 15));
     QCOMPARE(button.visualState(), 0);
     QCOMPARE(window.owner.commands, std::vector<int>{1005});
+
+    // Dragged off with the button held: the moves outside still arrive, and change
+    // nothing once the button has let the pointer go.
+    QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 15));
+    QMouseEvent outside(QEvent::MouseMove, QPointF(120, 15), button.mapToGlobal(QPointF(120, 15)),
+                        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&button, &outside);
+    QCOMPARE(button.visualState(), 0);
+    QCoreApplication::sendEvent(&button, &outside);
+    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(window.owner.reports.size(), size_t{2});
 }
 
 void VokButtonTest::checkBoxTogglesAndShowsThePressedLookWhenChecked() {
