@@ -22,6 +22,8 @@ class SkinnedMenu;
 // pop-up menu when clicked. It reports (its identifier, chosen code) to its parent; the
 // parent may veto a choice by clearing the accept flag during that report.
 class SkinnedComboButton : public QAbstractButton, public OwnerNotificationReceiver {
+    Q_OBJECT
+
 public:
     static constexpr QRgb kNormalTextColour = 0xFFFFFFFF;
     static constexpr QRgb kHoverTextColour = 0xFFB3D335;

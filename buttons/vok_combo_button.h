@@ -11,6 +11,8 @@ namespace tavro {
 // The drop-down button of the mouse settings page and the main window; its menu is a
 // CVokMenu whose entries may open sub-menus.
 class CVokComboButton : public SkinnedComboButton {
+    Q_OBJECT
+
 public:
     static constexpr QSize kMenuSize{158, 20};
     static constexpr int kSkinFontPixels = 14;

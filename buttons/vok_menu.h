@@ -10,6 +10,8 @@ namespace tavro {
 // The pop-up menu of the drop-down buttons; entries stop 15 pixels short of the right
 // edge, where a sub-menu's arrow sits.
 class CVokMenu : public SkinnedMenu {
+    Q_OBJECT
+
 public:
     static constexpr int kArrowMargin = 15;
 

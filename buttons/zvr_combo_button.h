@@ -9,6 +9,8 @@ namespace tavro {
 
 // The sensor page's angle-snapping drop-down; its menu is a CZVRMenu.
 class CZVRComboButton : public SkinnedComboButton {
+    Q_OBJECT
+
 public:
     static constexpr QSize kMenuSize{55, 20};
     static constexpr int kSkinFontPixels = 13;

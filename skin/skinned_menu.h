@@ -27,6 +27,8 @@ class SkinnedMenu;
 // Closes a chain of menus on a left press outside it. One exists per menu class for the
 // whole program; it filters the application's events only while a chain is open.
 class OutsideClickWatcher : public QObject {
+    Q_OBJECT
+
 public:
     // Starts watching if needed; `menu` becomes the one whose chain a press is tested against.
     void watch(SkinnedMenu* menu);
@@ -48,6 +50,8 @@ private:
 // button) the pair (identifier, entry code) on a choice, and (2234, 1) / (2234, 0) around
 // every hiding of one of its windows.
 class SkinnedMenu : public QWidget {
+    Q_OBJECT
+
 public:
     static constexpr QRgb kTextColour = 0xFFAAAAAA;
     static constexpr QRgb kHoveredTextColour = 0xFFB3D335;

@@ -13,6 +13,8 @@ using LaMenuItem = MenuItem;
 // pointer and the highlight cover its whole width. Its chains have their own
 // outside-click watcher.
 class CZVRMenu : public SkinnedMenu {
+    Q_OBJECT
+
 public:
     CZVRMenu(QWidget* owner, int identifier, const QRect& rect, CZVRMenu* parentMenu = nullptr);
 

@@ -1,20 +1,105 @@
 // A developer's tool: every skinned control on the pages' backgrounds, to try them by
-// hand. With --screenshots DIR it writes each page as a PNG and quits.
+// hand. With --screenshots DIR it writes each page, and the pages with their pop-ups
+// open, as PNGs and quits.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
 
 #include <cstdio>
 
+#include "buttons/vok_combo_button.h"
+#include "buttons/zvr_combo_button.h"
+#include "lighting/vok_cbn_color_button.h"
 #include "skin/skin_fonts.h"
 #include "skin/skin_resources.h"
+#include "skin/skinned_menu.h"
 #include "tools/gallery/gallery_window.h"
+
+namespace {
+
+using tavro::gallery::GalleryWindow;
+
+void SendPointer(QWidget& widget, QEvent::Type type, QPoint point) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+void Click(QWidget& widget) {
+    const QPoint centre = widget.rect().center();
+    SendPointer(widget, QEvent::MouseMove, centre);
+    SendPointer(widget, QEvent::MouseButtonPress, centre);
+    SendPointer(widget, QEvent::MouseButtonRelease, centre);
+}
+
+// Points at the entry with `code` of `menu`, as the pointer would.
+void HoverEntry(tavro::SkinnedMenu& menu, int code) {
+    const tavro::MenuItem* entry = menu.findEntry(code);
+    SendPointer(menu, QEvent::MouseMove, QPoint(entry->rect.centerX(), entry->rect.centerY()));
+}
+
+// The window with every other visible window (the pop-ups) drawn where it is on screen.
+QImage GrabWithPopUps(QWidget& window) {
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (QWidget* popUp : QApplication::topLevelWidgets()) {
+        if (popUp != &window && popUp->isVisible()) {
+            painter.drawPixmap(popUp->geometry().topLeft() - window.geometry().topLeft(),
+                               popUp->grab());
+        }
+    }
+    return image;
+}
+
+void Save(const QImage& image, const QDir& folder, const QString& name) {
+    const QString path =
+        folder.filePath(QString(name).replace(u' ', u'-') + QStringLiteral(".png"));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
+
+void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
+    window.show();
+    const auto& pages = window.pages();
+    for (int index = 0; index < static_cast<int>(pages.size()); ++index) {
+        window.showPage(index);
+        Save(window.grab().toImage(), folder, pages[index]->name());
+    }
+
+    window.showPage(0);
+    auto* functions = pages[0]->findChild<tavro::CVokComboButton*>();
+    Click(*functions);
+    HoverEntry(*functions->menu(), 8);
+    HoverEntry(*functions->menu()->subMenu(8), 101);
+    Save(GrabWithPopUps(window), folder, pages[0]->name() + QStringLiteral(" menu"));
+    functions->menu()->hideMenu();
+
+    window.showPage(1);
+    auto* angleSnap = pages[1]->findChild<tavro::CZVRComboButton*>();
+    Click(*angleSnap);
+    HoverEntry(*angleSnap->menu(), 7);
+    Save(GrabWithPopUps(window), folder, pages[1]->name() + QStringLiteral(" menu"));
+    angleSnap->menu()->hideMenu();
+
+    window.showPage(2);
+    auto* swatch = pages[2]->findChild<tavro::CVokCbnColorButton*>();
+    Click(*swatch);
+    Save(GrabWithPopUps(window), folder, pages[2]->name() + QStringLiteral(" panel"));
+    Click(*swatch);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tavro::SkinResources& skin = tavro::SkinResources::Shared();
     tavro::RegisterSkinFont(skin.folder());
-    tavro::gallery::GalleryWindow window(skin);
+    GalleryWindow window(skin);
     if (skin.failed()) {
         return 1;
     }
@@ -30,10 +115,6 @@ int main(int argc, char** argv) {
     }
     const QDir folder(arguments.at(option + 1));
     folder.mkpath(QStringLiteral("."));
-    for (int index = 0; index < static_cast<int>(window.pages().size()); ++index) {
-        window.showPage(index);
-        const QString name = QString(window.pages()[index]->name()).replace(u' ', u'-');
-        window.grab().toImage().save(folder.filePath(name + QStringLiteral(".png")));
-    }
+    WriteScreenshots(window, folder);
     return 0;
 }

@@ -1,7 +1,11 @@
 #include "tools/gallery/gallery_pages.h"
 
+#include <iterator>
+
 #include "app/support_layout.h"
 #include "buttons/mouse_settings_layout.h"
+#include "buttons/vok_combo_button.h"
+#include "buttons/zvr_combo_button.h"
 #include "lighting/lighting_layout.h"
 #include "lighting/vok_cbn_color_button.h"
 #include "macros/macro_page_layout.h"
@@ -11,6 +15,7 @@
 #include "sensor/vok_slider_ctrl_3d.h"
 #include "skin/scroll_layout.h"
 #include "skin/skin_image_file.h"
+#include "skin/skinned_menu.h"
 #include "skin/vok_button.h"
 #include "skin/vok_check_box.h"
 #include "skin/vok_edit.h"
@@ -22,6 +27,16 @@ namespace tavro::gallery {
 namespace {
 
 constexpr int kSkinLabelFontHeight = 13;
+
+// Sample choices; the pages fill their menus from the profile and the macro library.
+constexpr const char* kFunctions[] = {"Left Click", "Right Click", "Middle Click", "Back",
+                                      "Forward",    "DPI Up",      "DPI Down",     "Single Key",
+                                      "Macro",      "Disable"};
+constexpr int kMacroFunction = 8;
+constexpr const char* kMacros[] = {"Reload", "Build wall", "Sprint jump"};
+constexpr int kFirstMacroCode = 100;
+constexpr int kSubMenuMargin = 30;
+constexpr int kAngleSnapLevels = 16;
 
 GalleryPage* NewPage(const QString& name, int background, SkinResources& skin, const ReportLog& log,
                      QWidget* parent) {
@@ -69,6 +84,25 @@ CVokScrollCtrl* PlaceScrollBar(GalleryPage& page, int id, const QRect& rect) {
 GalleryPage* MouseSettingsPage(SkinResources& skin, const ReportLog& log, QWidget* parent) {
     GalleryPage* page = NewPage(QStringLiteral("mouse settings"), 22, skin, log, parent);
     using namespace mouse_settings_layout;
+    for (const PlacedControl& place : kFunctionButtons) {
+        auto* button = page->place<CVokComboButton>(place);
+        const FourStateImages looks = page->looks(place);
+        button->setImages(looks[SkinState::Normal], looks[SkinState::Over], looks[SkinState::Down]);
+        button->useSkinFont();
+        for (int code = 0; code < static_cast<int>(std::size(kFunctions)); ++code) {
+            button->addEntry(code, QString::fromLatin1(kFunctions[code]));
+        }
+        for (int macro = 0; macro < static_cast<int>(std::size(kMacros)); ++macro) {
+            button->addSubEntry(kFirstMacroCode + macro, kMacroFunction,
+                                QString::fromLatin1(kMacros[macro]));
+        }
+        button->sizeMenu();
+        SkinnedMenu* macros = button->menu()->subMenu(kMacroFunction);
+        macros->resize(button->menu()->widestText(kMacroFunction) + kSubMenuMargin,
+                       macros->height());
+        const int function = static_cast<int>(&place - kFunctionButtons.data());
+        button->setAssignment(button->captionOf(function), function, 0);
+    }
     for (const PlacedControl& marker : kButtonMarkers) {
         PlaceWithLooks<CVokButton>(*page, marker);
     }
@@ -104,6 +138,16 @@ GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* pare
         axes->appendImage(skin.element(kAxisPictures[level], SkinState::Down));
         axes->setImageIndex(0);
     }
+    auto* angleSnap = page->place<CZVRComboButton>(kAngleSnapButton);
+    const FourStateImages snapLooks = page->looks(kAngleSnapButton);
+    angleSnap->setImages(snapLooks[SkinState::Normal], snapLooks[SkinState::Over],
+                         snapLooks[SkinState::Down]);
+    angleSnap->useSkinFont();
+    for (int level = 0; level < kAngleSnapLevels; ++level) {
+        angleSnap->addEntry(level, QString::number(level));
+    }
+    angleSnap->sizeMenu();
+    angleSnap->setAssignment(angleSnap->captionOf(5), 5, 0);
     auto* defined = page->place<CZVRNUMEdit>(kDefinedValueEdit);
     defined->setBackgroundImage(skin.element(kDefinedValueEdit, SkinState::Normal));
     defined->setFontHeight(kSkinLabelFontHeight);
