@@ -10,6 +10,7 @@
 #include "buttons/vok_menu.h"
 #include "buttons/zvr_combo_button.h"
 #include "skin/zvr_menu.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
@@ -20,12 +21,6 @@ using Reports = std::vector<RecordingOwner::Report>;
 
 constexpr int kButtonId = 1012;
 const QRect kButtonRect(50, 60, 182, 25);
-
-QImage Solid(QRgb colour) {
-    QImage image(8, 8, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
 
 QPoint Centre(const MenuItem& item) {
     return QPoint(item.rect.centerX(), item.rect.centerY());

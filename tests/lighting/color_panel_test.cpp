@@ -11,6 +11,7 @@
 #include "lighting/vok_cbn_color_button.h"
 #include "skin/layout_qt.h"
 #include "skin/skin_resources.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
@@ -18,19 +19,6 @@ namespace {
 
 constexpr int kPanelTicks = 4242;
 constexpr PlacedControl kSwatch = lighting_layout::kZone1Swatch;
-
-QImage Solid(QSize size, QColor colour) {
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-
-QImage Rendered(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
 
 QPoint Center(const LayoutRect& rect) {
     return QPoint(rect.centerX(), rect.centerY());
@@ -42,8 +30,8 @@ struct Page {
         owner.setGeometry(100, 100, 300, 250);
         swatch.setGeometry(ToQRect(kSwatch.rect));
         if (withImages) {
-            swatch.setImages(Solid(swatch.size(), Qt::red), Solid(swatch.size(), Qt::green),
-                             Solid(swatch.size(), Qt::blue), Solid(QSize(102, 82), Qt::yellow));
+            swatch.setImages(Solid(swatch.size(), 0xFFFF0000), Solid(swatch.size(), 0xFF00FF00),
+                             Solid(swatch.size(), 0xFF0000FF), Solid(QSize(102, 82), 0xFFFFFF00));
         }
         owner.show();
         exposed = QTest::qWaitForWindowExposed(&owner);
@@ -227,8 +215,8 @@ void ColorPanelTest::swatchShowsTheImageOfItsState() {
 
     // The swatch never shows its colour, and a missing look draws nothing.
     NotifyOwner(&page.swatch, kPanelTicks, 0x00FF00);
-    page.swatch.setImages(Solid(page.swatch.size(), Qt::red), QImage(),
-                          Solid(page.swatch.size(), Qt::blue), QImage());
+    page.swatch.setImages(Solid(page.swatch.size(), 0xFFFF0000), QImage(),
+                          Solid(page.swatch.size(), 0xFF0000FF), QImage());
     QTest::mouseMove(&page.owner, QPoint(5, 5));
     QCOMPARE(page.swatch.visualState(), 0);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));

@@ -7,6 +7,7 @@
 #include "sensor/slider_geometry.h"
 #include "sensor/vok_slider_ctrl.h"
 #include "sensor/vok_slider_ctrl_3d.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
@@ -26,12 +27,6 @@ constexpr QRgb kThumb3 = 0xFF0000FF;
 constexpr int kSpeedId = 1024;
 constexpr int kDpiId = 1022;
 constexpr int kDpi = CVokSliderCtrl3D::kThumbFactor;
-
-QImage Solid(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
 
 QRgb ShownAt(QWidget& widget, QPoint point) {
     QImage image(widget.size(), QImage::Format_ARGB32);

@@ -4,6 +4,7 @@
 
 #include "skin/vok_button.h"
 #include "skin/vok_check_box.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
@@ -15,22 +16,8 @@ constexpr QRgb kOver = 0xFF00FF00;
 constexpr QRgb kDown = 0xFF0000FF;
 constexpr QRgb kDisable = 0xFFFFFF00;
 
-QImage Solid(QRgb colour) {
-    QImage image(4, 4, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-
 FourStateImages AllLooks() {
     return {Solid(kNormal), Solid(kOver), Solid(kDown), Solid(kDisable)};
-}
-
-QImage Rendered(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32);
-    image.fill(kBehind);
-    // Only what the control paints itself, over a colour it never uses.
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
 }
 
 bool HasPixel(const QImage& image, QRgb colour) {
@@ -106,7 +93,7 @@ void VokButtonTest::drawsTheLookOfItsState() {
         Hover(button, QPoint(20, 15));
         QCOMPARE(button.visualState(), 1);
     }
-    QCOMPARE(Rendered(button).pixel(40, 15), QRgb{expected});
+    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), QRgb{expected});
 }
 
 void VokButtonTest::missingHoverLookDrawsNothing() {
@@ -115,7 +102,7 @@ void VokButtonTest::missingHoverLookDrawsNothing() {
     window.place(button).setImages({Solid(kNormal), QImage(), Solid(kDown)});
     Hover(button, QPoint(20, 15));
     QCOMPARE(button.visualState(), 1);
-    QCOMPARE(Rendered(button).pixel(40, 15), kBehind);
+    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), kBehind);
 }
 
 void VokButtonTest::captionColourFollowsTheState_data() {
@@ -144,7 +131,7 @@ void VokButtonTest::captionColourFollowsTheState() {
     if (hovered) {
         Hover(button, QPoint(20, 15));
     }
-    const QImage shown = Rendered(button);
+    const QImage shown = Rendered(button, kBehind);
     QVERIFY(HasPixel(shown, expected));
     // Centred with the left edge moved right: nothing of the caption in the first pixels.
     QCOMPARE(shown.copy(0, 0, CVokButton::kCaptionIndent + 20, 30), [] {
@@ -188,12 +175,12 @@ void VokButtonTest::checkBoxTogglesAndShowsThePressedLookWhenChecked() {
     Window window;
     CVokCheckBox box(1018, &window.owner);
     window.place(box).setImages(AllLooks());
-    QCOMPARE(Rendered(box).pixel(40, 15), kNormal);
+    QCOMPARE(Rendered(box, kBehind).pixel(40, 15), kNormal);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(20, 15));
     QVERIFY(box.isChecked());
     QCOMPARE(window.owner.commands, std::vector<int>{1018});
     QTest::mouseMove(&window.owner, QPoint(150, 80));
-    QCOMPARE(Rendered(box).pixel(40, 15), kDown);
+    QCOMPARE(Rendered(box, kBehind).pixel(40, 15), kDown);
     QVERIFY(window.owner.reports.empty());
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(20, 15));
     QVERIFY(!box.isChecked());

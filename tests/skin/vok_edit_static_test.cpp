@@ -3,25 +3,13 @@
 
 #include "skin/vok_edit.h"
 #include "skin/vok_static.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
 namespace {
 
 constexpr QRgb kBehind = 0xFFFF00FF;
-
-QImage Solid(QRgb colour) {
-    QImage image(4, 4, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-
-QImage Rendered(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32);
-    image.fill(kBehind);
-    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
 
 }  // namespace
 
@@ -92,13 +80,13 @@ void VokEditStaticTest::editReportsEveryTextChange() {
 void VokEditStaticTest::editWithoutBackgroundIsABlackBoxWithAGreyBorder() {
     CVokEdit edit(1060);
     edit.resize(44, 18);
-    QImage shown = Rendered(edit);
+    QImage shown = Rendered(edit, kBehind);
     QCOMPARE(shown.pixel(0, 0), CVokEdit::kBorderColour);
     QCOMPARE(shown.pixel(43, 17), CVokEdit::kBorderColour);
     QCOMPARE(shown.pixel(20, 9), qRgb(0, 0, 0));
 
     edit.setBackgroundImage(Solid(0xFF336699));
-    shown = Rendered(edit);
+    shown = Rendered(edit, kBehind);
     QCOMPARE(shown.pixel(0, 0), 0xFF336699);
 }
 
@@ -109,16 +97,16 @@ void VokEditStaticTest::labelShowsOnlyItsBackgroundAtIndexMinusOne() {
     label.appendImage(Solid(0xFF00FF00));
     label.appendString(QStringLiteral("HIH"));
     QCOMPARE(label.imageIndex(), -1);
-    QCOMPARE(Rendered(label), [] {
+    QCOMPARE(Rendered(label, kBehind), [] {
         QImage background(96, 49, QImage::Format_ARGB32);
         background.fill(0xFF102030);
         return background;
     }());
 
     label.setImageIndex(0);
-    QCOMPARE(Rendered(label).pixel(1, 1), 0xFF00FF00);
+    QCOMPARE(Rendered(label, kBehind).pixel(1, 1), 0xFF00FF00);
     label.setImageIndex(1);
-    QCOMPARE(Rendered(label).pixel(1, 1), 0xFF102030);
+    QCOMPARE(Rendered(label, kBehind).pixel(1, 1), 0xFF102030);
 }
 
 void VokEditStaticTest::labelTextReplacesTheFirstString() {

@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "skin/vok_scroll_ctrl.h"
+#include "tests/support/control_pictures.h"
 #include "tests/support/recording_owner.h"
 
 namespace tavro {
@@ -9,12 +10,6 @@ namespace {
 
 constexpr QRgb kThumb = 0xFF00FF00;
 constexpr QRgb kThumbPressed = 0xFF008000;
-
-QImage Solid(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
 
 // The macro list's bar: 24 × 199 with 20-pixel arrows and a 32-pixel thumb, so the track
 // runs from y = 20 for 159 pixels and the thumb travels 127.
