@@ -34,10 +34,13 @@ public:
     }
     ~OtherProgram() { xcb_disconnect(connection_); }
 
+    // Returns once the server has turned the key into events: fake input is queued and
+    // handled later, possibly after requests that other clients send meanwhile.
     void Type(uint8_t keycode, bool release) {
         xcb_test_fake_input(connection_, release ? XCB_KEY_RELEASE : XCB_KEY_PRESS, keycode,
                             XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-        xcb_flush(connection_);
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
     }
 
     // Key presses that reached this program's window so far.
