@@ -19,6 +19,16 @@ void SliderControl::setState(int state) {
     update();
 }
 
+void SliderControl::setRange(int minimum, int maximum, int step) {
+    if (minimum == minimum_ && maximum == maximum_ && step == step_) {
+        return;
+    }
+    minimum_ = minimum;
+    maximum_ = maximum;
+    step_ = step;
+    update();
+}
+
 void SliderControl::mousePressEvent(QMouseEvent* event) {
     if (state_ == kDisabled || event->button() != Qt::LeftButton) {
         return;

@@ -25,6 +25,12 @@ public:
     void setState(int state);
     int state() const { return state_; }
 
+    // A step of 0 or less leaves dragged values unsnapped.
+    void setRange(int minimum, int maximum, int step);
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+    int step() const { return step_; }
+
 protected:
     SliderControl(int id, QWidget* parent);
 
@@ -43,6 +49,9 @@ protected:
 private:
     void stopTracking();
 
+    int minimum_ = 0;
+    int maximum_ = 100;
+    int step_ = 1;
     int state_ = kNormal;
     // The state to take when the pointer comes back with the button down.
     int restoreState_ = kNormal;

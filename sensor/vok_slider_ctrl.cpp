@@ -20,16 +20,6 @@ void CVokSliderCtrl::setImages(QImage track, QImage normal, QImage hover, QImage
     update();
 }
 
-void CVokSliderCtrl::setRange(int minimum, int maximum, int step) {
-    if (minimum == minimum_ && maximum == maximum_ && step == step_) {
-        return;
-    }
-    minimum_ = minimum;
-    maximum_ = maximum;
-    step_ = step;
-    update();
-}
-
 void CVokSliderCtrl::setValue(int value) {
     if (value == value_) {
         return;
@@ -41,7 +31,7 @@ void CVokSliderCtrl::setValue(int value) {
 
 QRect CVokSliderCtrl::thumbRect() const {
     const int w = normal_.width();
-    const int centre = slider_geometry::ThumbCentreX(value_, width(), w, minimum_, maximum_);
+    const int centre = slider_geometry::ThumbCentreX(value_, width(), w, minimum(), maximum());
     return QRect(centre - w / 2, 0, w, normal_.height());
 }
 
@@ -56,7 +46,7 @@ void CVokSliderCtrl::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CVokSliderCtrl::dragTo(int x) {
-    setValue(slider_geometry::ValueAt(x, width(), normal_.width(), minimum_, maximum_, step_));
+    setValue(slider_geometry::ValueAt(x, width(), normal_.width(), minimum(), maximum(), step()));
 }
 
 }  // namespace tavro

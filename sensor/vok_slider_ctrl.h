@@ -18,12 +18,6 @@ public:
     // slider shows no thumb.
     void setImages(QImage track, QImage normal, QImage hover, QImage disabled);
 
-    // A step of 0 or less leaves dragged values unsnapped.
-    void setRange(int minimum, int maximum, int step);
-    int minimum() const { return minimum_; }
-    int maximum() const { return maximum_; }
-    int step() const { return step_; }
-
     // Stores `value` as it is, without clamping, and reports it unless it is the value
     // already held.
     void setValue(int value);
@@ -41,9 +35,6 @@ private:
     QImage normal_;
     QImage hover_;
     QImage disabled_;
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int step_ = 1;
     int value_ = 0;
 };
 

@@ -20,21 +20,11 @@ void CVokSliderCtrl3D::setImages(QImage track, QImage thumb1, QImage thumb2, QIm
     update();
 }
 
-void CVokSliderCtrl3D::setRange(int minimum, int maximum, int step) {
-    if (minimum == minimum_ && maximum == maximum_ && step == step_) {
-        return;
-    }
-    minimum_ = minimum;
-    maximum_ = maximum;
-    step_ = step;
-    update();
-}
-
 void CVokSliderCtrl3D::setThumb(int thumb, int value, bool report) {
     if (!isThumb(thumb)) {
         return;
     }
-    store(thumb, slider_geometry::ClampToRange(value, minimum_, maximum_), report);
+    store(thumb, slider_geometry::ClampToRange(value, minimum(), maximum()), report);
 }
 
 int CVokSliderCtrl3D::thumbValue(int thumb) const {
@@ -48,7 +38,7 @@ QRect CVokSliderCtrl3D::thumbRect(int thumb) const {
     // Every thumb is placed by thumb 1's width, so equal values line up whatever the
     // other images' sizes.
     const int centre = slider_geometry::ThumbCentreX(values_[thumb - 1], width(),
-                                                     thumbImage(1).width(), minimum_, maximum_);
+                                                     thumbImage(1).width(), minimum(), maximum());
     const QImage& image = thumbImage(thumb);
     return ToQRect(slider_geometry::PlaceThumb(centre, image.width(), image.height(),
                                                thumbImage(kThumbCount).height(), width()));
@@ -82,8 +72,8 @@ void CVokSliderCtrl3D::dragTo(int x) {
     // A dragged value is snapped but not clamped again, so a step that does not divide
     // the range can carry it past the maximum.
     store(grabbed_,
-          slider_geometry::ValueAt(x, width(), thumbImage(grabbed_).width(), minimum_, maximum_,
-                                   step_),
+          slider_geometry::ValueAt(x, width(), thumbImage(grabbed_).width(), minimum(), maximum(),
+                                   step()),
           true);
 }
 

@@ -25,12 +25,6 @@ public:
     // The thumbs look the same in every state.
     void setImages(QImage track, QImage thumb1, QImage thumb2, QImage thumb3);
 
-    // A step of 0 or less leaves dragged values unsnapped.
-    void setRange(int minimum, int maximum, int step);
-    int minimum() const { return minimum_; }
-    int maximum() const { return maximum_; }
-    int step() const { return step_; }
-
     // Clamps `value` into the range; unless thumb `thumb` already holds the result,
     // stores it and, when `report` is set, reports it. Without a report this is the
     // direct write a page uses to keep a second slider level with the first. Thumb
@@ -55,9 +49,6 @@ private:
 
     QImage track_;
     std::array<QImage, kThumbCount> thumbs_;
-    int minimum_ = 0;
-    int maximum_ = 100;
-    int step_ = 1;
     std::array<int, kThumbCount> values_{};
     // The thumb being dragged, 0 for none.
     int grabbed_ = 0;
