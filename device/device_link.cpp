@@ -68,6 +68,7 @@ bool DeviceLink::FindDevice() {
             continue;  // the mouse's other collections; closed as `opened` goes
         }
         device_ = std::move(opened.value());
+        ++handle_;
         deviceFound_ = true;
         lastSearch_.outcome = SearchOutcome::kFound;
         lastSearch_.path = info.path;
@@ -79,7 +80,46 @@ bool DeviceLink::FindDevice() {
 }
 
 void DeviceLink::CloseDevice() {
+    // Closing the handle lets go of its lock.
     device_.reset();
+    locked_ = false;
+}
+
+ExchangeLock DeviceLink::LockExchanges(std::chrono::milliseconds wait) {
+    if (!device_ || locked_ || !device_->LockExchanges(wait)) {
+        return {};
+    }
+    locked_ = true;
+    return ExchangeLock(this, handle_);
+}
+
+void DeviceLink::UnlockExchanges(uint64_t handle) {
+    if (device_ && locked_ && handle == handle_) {
+        device_->UnlockExchanges();
+        locked_ = false;
+    }
+}
+
+ExchangeLock::ExchangeLock(ExchangeLock&& other) noexcept
+    : link_(std::exchange(other.link_, nullptr)), handle_(other.handle_) {}
+
+ExchangeLock& ExchangeLock::operator=(ExchangeLock&& other) noexcept {
+    if (this != &other) {
+        Release();
+        link_ = std::exchange(other.link_, nullptr);
+        handle_ = other.handle_;
+    }
+    return *this;
+}
+
+ExchangeLock::~ExchangeLock() {
+    Release();
+}
+
+void ExchangeLock::Release() {
+    if (link_ != nullptr) {
+        std::exchange(link_, nullptr)->UnlockExchanges(handle_);
+    }
 }
 
 bool DeviceLink::SendFeature(std::span<const uint8_t> report) {

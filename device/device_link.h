@@ -37,6 +37,29 @@ struct DeviceSearch {
 // Errno values taken as the transient refusals worth one immediate retry.
 bool IsTransientSendError(int code);
 
+class DeviceLink;
+
+// The mouse held for one sequence of exchanges (an Apply from the first image to the
+// select, one poll), so that another process's exchanges never interleave with it.
+// Empty when the lock was not granted; released when destroyed, and with the handle.
+class [[nodiscard]] ExchangeLock {
+public:
+    ExchangeLock() = default;
+    ExchangeLock(ExchangeLock&& other) noexcept;
+    ExchangeLock& operator=(ExchangeLock&& other) noexcept;
+    ~ExchangeLock();
+
+    explicit operator bool() const { return link_ != nullptr; }
+
+private:
+    friend class DeviceLink;
+    ExchangeLock(DeviceLink* link, uint64_t handle) : link_(link), handle_(handle) {}
+    void Release();
+
+    DeviceLink* link_ = nullptr;
+    uint64_t handle_ = 0;  // which opened handle holds the lock
+};
+
 // The one path between the program and the mouse: one open handle to its vendor
 // interface, feature reports with one retry, the status read, and device events.
 // Runs on one thread; the backend, the sleeper and an event source must outlive it.
@@ -51,6 +74,10 @@ public:
     const DeviceSearch& LastSearch() const { return lastSearch_; }
     bool IsOpen() const { return device_ != nullptr; }
     void CloseDevice();
+
+    // Takes the exchange lock of the open handle, waiting at most `wait` for another
+    // process to let go; empty without a handle or when it stays taken.
+    ExchangeLock LockExchanges(std::chrono::milliseconds wait);
 
     bool SendFeature(std::span<const uint8_t> report);
     // `buffer` holds the request (0x60, zeros); on 1 it holds the whole status report.
@@ -73,9 +100,14 @@ public:
     void Pause(std::chrono::milliseconds duration) { sleeper_.Sleep(duration); }
 
 private:
+    friend class ExchangeLock;
+    void UnlockExchanges(uint64_t handle);
+
     HidBackend& backend_;
     Sleeper& sleeper_;
     std::unique_ptr<HidDevice> device_;
+    uint64_t handle_ = 0;  // counts the handles opened, so a lock knows its own
+    bool locked_ = false;
     bool deviceFound_ = false;
     DeviceSearch lastSearch_;
     DeviceEventSource* eventSource_ = nullptr;

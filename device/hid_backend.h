@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cassert>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -66,6 +67,13 @@ public:
     // Fills `report` (byte 0 holds the wanted report id) and gives the byte count the
     // platform reported, report id included; a short count is the caller's to judge.
     virtual HidResult<size_t> GetFeatureReport(std::span<uint8_t> report) = 0;
+
+    // Holds the device for a sequence of exchanges against every other process that
+    // talks to it, waiting at most `wait` for another holder to let go (0: try once).
+    // Released by UnlockExchanges or when the device is closed. A device no other
+    // process can reach always grants it.
+    virtual bool LockExchanges(std::chrono::milliseconds /*wait*/) { return true; }
+    virtual void UnlockExchanges() {}
 };
 
 // The platform operations the device link relies on. Kept this small so that a

@@ -33,6 +33,11 @@ public:
         return got;
     }
 
+    bool LockExchanges(std::chrono::milliseconds wait) override {
+        return inner_->LockExchanges(wait);
+    }
+    void UnlockExchanges() override { inner_->UnlockExchanges(); }
+
 private:
     std::unique_ptr<HidDevice> inner_;
     TracingBackend& tracer_;

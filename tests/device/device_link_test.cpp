@@ -147,6 +147,27 @@ TEST_F(DeviceLinkTest, CloseDeviceForgetsTheHandle) {
     EXPECT_EQ(backend.log, (Strings{"open a", "close a"}));
 }
 
+TEST_F(DeviceLinkTest, ExchangeLockIsHeldOnceAndGoesWithItsHandle) {
+    EXPECT_FALSE(link.LockExchanges(std::chrono::milliseconds(0)));
+    backend.interfaces = {Vendor("a")};
+    ASSERT_TRUE(link.FindDevice());
+    {
+        ExchangeLock held = link.LockExchanges(std::chrono::milliseconds(0));
+        EXPECT_TRUE(held);
+        EXPECT_FALSE(link.LockExchanges(std::chrono::milliseconds(0)));
+        ExchangeLock moved = std::move(held);
+        EXPECT_TRUE(moved);
+    }
+    ExchangeLock stale = link.LockExchanges(std::chrono::milliseconds(0));
+    ASSERT_TRUE(link.FindDevice());
+    // The lock of the closed handle must not release the new one's.
+    stale = ExchangeLock();
+    backend.lockTaken = true;
+    EXPECT_FALSE(link.LockExchanges(std::chrono::milliseconds(0)));
+    EXPECT_EQ(backend.log, (Strings{"open a", "lock a", "unlock a", "lock a", "close a", "open a",
+                                    "lock busy a"}));
+}
+
 // --- SendFeature ---
 
 struct RetryCase {

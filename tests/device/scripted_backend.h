@@ -49,7 +49,8 @@ public:
     std::map<std::string, HidError> openErrors;
     std::deque<HidError> sendErrors;  // answers to the next sends; then they succeed
     std::deque<Read> reads;           // answers to the next gets; then reads fail
-    std::vector<std::string> log;     // opens, refusals and closes, in order
+    std::vector<std::string> log;     // opens, refusals, locks and closes, in order
+    bool lockTaken = false;           // another process holds the exchange lock
     std::vector<std::vector<uint8_t>> sent;
     std::vector<uint8_t> requestedIds;  // byte 0 of every get-feature buffer
     int openHandles = 0;
@@ -90,6 +91,16 @@ private:
                       report.begin());
             return read.count;
         }
+
+        bool LockExchanges(std::chrono::milliseconds) override {
+            if (backend_.lockTaken) {
+                backend_.log.push_back("lock busy " + path_);
+                return false;
+            }
+            backend_.log.push_back("lock " + path_);
+            return true;
+        }
+        void UnlockExchanges() override { backend_.log.push_back("unlock " + path_); }
 
     private:
         ScriptedBackend& backend_;
