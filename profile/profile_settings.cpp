@@ -522,7 +522,7 @@ Applied ApplyButton(ProfileRecord& r, std::string_view value, int button,
 // the table -----------------------------------------------------------------------
 
 std::vector<Setting> BuildSettings() {
-    const std::string levels = "three levels, " + RangeText(kDpi) + ", like 800,1600,3200";
+    const std::string levels = "three levels " + RangeText(kDpi) + ", like 800,1600,3200";
     std::string rates;
     for (const ReportRate& rate : kReportRates) {
         rates += (rates.empty()                             ? ""
@@ -543,12 +543,12 @@ std::vector<Setting> BuildSettings() {
          ApplyName},
         {{"enabled", SettingKind::kYesNo, "yes or no"}, FormatEnabled, ApplyEnabled},
         {{"rate", SettingKind::kNumber, rates + " (reports per second)"}, FormatRate, ApplyRate},
-        {{"dpi", SettingKind::kLevels, levels + " (joins the X and Y axes)"}, FormatDpi, ApplyDpi},
-        {{"dpi.x", SettingKind::kLevels, levels + " for the X axis (separates the axes)"},
+        {{"dpi", SettingKind::kLevels, levels + "; joins the X and Y axes"}, FormatDpi, ApplyDpi},
+        {{"dpi.x", SettingKind::kLevels, "the X axis's " + levels + "; separates the axes"},
          FormatAxis,
          ApplyAxis,
          0},
-        {{"dpi.y", SettingKind::kLevels, levels + " for the Y axis (separates the axes)"},
+        {{"dpi.y", SettingKind::kLevels, "the Y axis's " + levels + "; separates the axes"},
          FormatAxis,
          ApplyAxis,
          1},
@@ -639,7 +639,7 @@ std::array<uint8_t, kPageButtonCount> PageFunctions(const ProfileRecord& r) {
 }
 
 std::string Quoted(std::string_view value) {
-    return "\"" + std::string(value) + "\"";
+    return "\"" + EscapeControlCharacters(value) + "\"";
 }
 
 }  // namespace

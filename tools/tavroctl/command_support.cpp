@@ -33,19 +33,4 @@ bool WriteOutput(const std::filesystem::path& path, std::span<const uint8_t> byt
     return written.ok();
 }
 
-std::string Printable(std::string_view text) {
-    std::string shown;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            shown += escaped;
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
 }  // namespace tavroctl

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <span>
 #include <string>
-#include <string_view>
 
 #include "device/config_image.h"
 #include "profile/file_result.h"
@@ -23,10 +22,6 @@ bool EncodeForTransfer(const tavro::ProfileRecord& record, tavro::ConfigImage& i
 
 // Writes the file atomically; says why on stderr when it cannot.
 bool WriteOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes);
-
-// The text with its control characters as \xNN, so that names read from files never
-// reach the terminal as they are.
-std::string Printable(std::string_view text);
 
 inline constexpr char kRefusedText[] = "refused: more than 164 macro events";
 

@@ -23,7 +23,8 @@ int Refuse(const std::string& problem) {
 }
 
 void PrintMacro(const tavro::CMacro& macro) {
-    std::printf("%d\t%s\n", macro.id, Printable(tavro::Utf16ToUtf8(macro.name)).c_str());
+    std::printf("%d\t%s\n", macro.id,
+                tavro::EscapeControlCharacters(tavro::Utf16ToUtf8(macro.name)).c_str());
 }
 
 // The library of the folder, whole. Anything short of that would be lost at the next
@@ -56,7 +57,7 @@ std::optional<std::u16string> MacroName(const std::string& text) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     });
     if (text.empty() || control || tavro::Utf16ToUtf8(name) != text) {
-        Refuse("\"" + Printable(text) +
+        Refuse("\"" + tavro::EscapeControlCharacters(text) +
                "\" is no macro name: it must not be empty nor hold control characters");
         return std::nullopt;
     }
@@ -116,7 +117,7 @@ bool AddKeyEvents(const std::vector<std::string>& words, tavro::CMacro& macro) {
         }
         const std::optional<uint8_t> code = tavro::KeyByTypedName(key);
         if (!code) {
-            Refuse("\"" + Printable(word) +
+            Refuse("\"" + tavro::EscapeControlCharacters(word) +
                    "\" is no key: KEY, KEY:down, KEY:up (tavroctl names keys lists the keys) or "
                    "a delay NNNms up to " +
                    std::to_string(tavro::kMaxImageDelay) + "ms");
@@ -176,7 +177,7 @@ int RunRemove(const std::filesystem::path& folder, const std::string& name) {
     }
     const auto found = Named(library, name);
     if (found == library.end()) {
-        return Refuse("no macro \"" + Printable(name) + "\" in the library");
+        return Refuse("no macro \"" + tavro::EscapeControlCharacters(name) + "\" in the library");
     }
     library.erase(found);
     return SaveWholeLibrary(folder, library) ? kExitOk : kExitFailed;
@@ -190,7 +191,7 @@ int RunRename(const std::filesystem::path& folder, const std::string& from, cons
     }
     const auto found = Named(library, from);
     if (found == library.end()) {
-        return Refuse("no macro \"" + Printable(from) + "\" in the library");
+        return Refuse("no macro \"" + tavro::EscapeControlCharacters(from) + "\" in the library");
     }
     found->name = tavro::UniqueMacroName(*name, NamesBut(library, &*found));
     const size_t index = static_cast<size_t>(found - library.begin());

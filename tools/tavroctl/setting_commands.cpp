@@ -132,12 +132,15 @@ bool JsonEdits(const std::string& source, std::vector<tavro::SettingEdit>& edits
     for (const auto& [name, value] : json.items()) {
         const SettingInfo* setting = tavro::FindProfileSetting(name);
         if (!setting) {
-            problem = "\"" + name + "\" is no setting (tavroctl names settings lists them)";
+            problem = "\"" + tavro::EscapeControlCharacters(name) +
+                      "\" is no setting (tavroctl names settings lists them)";
             return false;
         }
         const std::optional<std::string> valueText = FromJson(*setting, value);
         if (!valueText) {
-            problem = name + ": " + value.dump() + " refused: takes " + setting->accepts;
+            problem = name + ": " +
+                      value.dump(-1, ' ', false, ordered_json::error_handler_t::replace) +
+                      " refused: takes " + setting->accepts;
             return false;
         }
         edits.push_back({name, *valueText});
@@ -260,7 +263,7 @@ int RunGet(const CommandLine& line, Arguments& args) {
     for (std::string_view name : names) {
         const SettingInfo* setting = tavro::FindProfileSetting(name);
         if (!setting) {
-            return Refuse(line, "\"" + std::string(name) +
+            return Refuse(line, "\"" + tavro::EscapeControlCharacters(name) +
                                     "\" is no setting (tavroctl names settings lists them)");
         }
         const tavro::SettingValue value = tavro::FormatSetting(record, *setting);
@@ -279,7 +282,7 @@ int RunGet(const CommandLine& line, Arguments& args) {
     }
     for (const auto& [setting, text] : values) {
         std::printf("%.*s=%s\n", static_cast<int>(setting->name.size()), setting->name.data(),
-                    Printable(text).c_str());
+                    tavro::EscapeControlCharacters(text).c_str());
     }
     return kExitOk;
 }
@@ -299,7 +302,8 @@ int RunSet(const CommandLine& line, Arguments& args) {
     for (auto word = words.begin() + 1; word != words.end(); ++word) {
         const size_t equals = word->find('=');
         if (equals == std::string::npos || equals == 0) {
-            return UsageError(line, "\"" + *word + "\" is not SETTING=VALUE");
+            return UsageError(
+                line, "\"" + tavro::EscapeControlCharacters(*word) + "\" is not SETTING=VALUE");
         }
         edits.push_back({word->substr(0, equals), word->substr(equals + 1)});
     }
