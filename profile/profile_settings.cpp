@@ -146,35 +146,33 @@ Applied ApplyName(ProfileRecord& r, std::string_view value, int, const MacroByNa
 
 // enabled, defined-mode, color-shift ---------------------------------------------
 
-SettingValue FormatEnabled(const ProfileRecord& r, int) {
-    return Switch(r.enabled, "yes", "no");
-}
-Applied ApplyEnabled(ProfileRecord& r, std::string_view value, int, const MacroByName&) {
-    const std::optional<bool> on = SwitchValue(value, "yes", "no");
-    if (!on) {
-        return Refused();
-    }
-    r.enabled = *on ? 1 : 0;
-    return Done();
-}
+// A flag stored as 1 or 0, by its two words.
+struct SwitchWords {
+    std::string_view on;
+    std::string_view off;
+};
+inline constexpr SwitchWords kYesNo{"yes", "no"};
+inline constexpr SwitchWords kOnOff{"on", "off"};
 
-SettingValue FormatDefinedMode(const ProfileRecord& r, int) {
-    return Switch(r.definedMode, "on", "off");
+template <int32_t ProfileRecord::*member, const SwitchWords& words>
+SettingValue FormatSwitch(const ProfileRecord& r, int) {
+    return Switch(r.*member, words.on, words.off);
 }
-Applied ApplyDefinedMode(ProfileRecord& r, std::string_view value, int, const MacroByName&) {
-    const std::optional<bool> on = SwitchValue(value, "on", "off");
+template <int32_t ProfileRecord::*member, const SwitchWords& words>
+Applied ApplySwitch(ProfileRecord& r, std::string_view value, int, const MacroByName&) {
+    const std::optional<bool> on = SwitchValue(value, words.on, words.off);
     if (!on) {
         return Refused();
     }
-    r.definedMode = *on ? 1 : 0;
+    r.*member = *on ? 1 : 0;
     return Done();
 }
 
 SettingValue FormatColorShift(const ProfileRecord& r, int) {
-    return Text(HasColorShift(r.lightingParam) ? "on" : "off");
+    return Text(std::string(HasColorShift(r.lightingParam) ? kOnOff.on : kOnOff.off));
 }
 Applied ApplyColorShift(ProfileRecord& r, std::string_view value, int, const MacroByName&) {
-    const std::optional<bool> on = SwitchValue(value, "on", "off");
+    const std::optional<bool> on = SwitchValue(value, kOnOff.on, kOnOff.off);
     if (!on) {
         return Refused();
     }
@@ -541,7 +539,9 @@ std::vector<Setting> BuildSettings() {
         {{"name", SettingKind::kText, "any text without control characters"},
          FormatName,
          ApplyName},
-        {{"enabled", SettingKind::kYesNo, "yes or no"}, FormatEnabled, ApplyEnabled},
+        {{"enabled", SettingKind::kYesNo, "yes or no"},
+         FormatSwitch<&ProfileRecord::enabled, kYesNo>,
+         ApplySwitch<&ProfileRecord::enabled, kYesNo>},
         {{"rate", SettingKind::kNumber, rates + " (reports per second)"}, FormatRate, ApplyRate},
         {{"dpi", SettingKind::kLevels, levels + "; joins the X and Y axes"}, FormatDpi, ApplyDpi},
         {{"dpi.x", SettingKind::kLevels, "the X axis's " + levels + "; separates the axes"},
@@ -561,7 +561,9 @@ std::vector<Setting> BuildSettings() {
         {{"lift-off", SettingKind::kNumber, RangeText(kLiftDistance)},
          FormatNumber<uint8_t, &ProfileRecord::liftDistance>,
          ApplyNumber<uint8_t, &ProfileRecord::liftDistance, kLiftDistance>},
-        {{"defined-mode", SettingKind::kOnOff, "on or off"}, FormatDefinedMode, ApplyDefinedMode},
+        {{"defined-mode", SettingKind::kOnOff, "on or off"},
+         FormatSwitch<&ProfileRecord::definedMode, kOnOff>,
+         ApplySwitch<&ProfileRecord::definedMode, kOnOff>},
         {{"defined-value", SettingKind::kNumber, RangeText(kDefinedValue)},
          FormatNumber<int8_t, &ProfileRecord::definedValue>,
          ApplyNumber<int8_t, &ProfileRecord::definedValue, kDefinedValue>},
