@@ -56,8 +56,9 @@ constexpr Command kCommands[] = {
      "  macros rm NAME              removes the macro from the library\n"
      "  macros rename OLD NEW       renames it; prints its id and new name\n"
      "A new macro gets 1 + the largest of 15 and every id; a name that is taken gets\n"
-     "(1), (2) ... as the program's macro list does. Profiles keep their copies of a\n"
-     "removed or renamed macro until the macro is assigned again.",
+     "(1), (2) ... as the program's macro list does. A profile keeps its copy of a\n"
+     "removed or renamed macro until set assigns the macro again or the program's mouse\n"
+     "settings page next stores the profile.",
      PrintKeyNamesHelp},
     {"list", RunList, "list",
      "Lists the HID interfaces with the TAVRO ids: PATH usage_page=0xPPPP usage=0xUUUU,\n"

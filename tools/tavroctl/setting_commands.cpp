@@ -1,4 +1,6 @@
 // get and set: a profile file's settings by name, and the names they take.
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -8,6 +10,7 @@
 
 #include "buttons/button_functions.h"
 #include "buttons/key_names.h"
+#include "device/config_image.h"
 #include "macros/macro_library.h"
 #include "profile/file_io.h"
 #include "profile/profile_file.h"
