@@ -135,6 +135,23 @@ TEST_F(TavroctlSettings, ARefusedEditLeavesTheFileByteForByte) {
     EXPECT_EQ(std::filesystem::last_write_time(Path("p.profile")), written);
 }
 
+TEST_F(TavroctlSettings, MacrosTheMouseWouldRefuseAreNotAssigned) {
+    std::string keys;
+    for (int i = 0; i < 64; ++i) {
+        keys += " A";
+    }
+    ASSERT_EQ(Tool("macros add Long" + keys + Lib()).exit, 0);  // 128 events, the most
+    EXPECT_EQ(Tool("macros add TooLong" + keys + " B" + Lib()).exit, 2);
+    ASSERT_EQ(Tool("macros add Short" + keys.substr(0, 40) + Lib()).exit, 0);  // 40 events
+    const std::string set = "set " + Path("p.profile") + " --macros " + Path("lib");
+    const ToolRun refused = Tool(set + " button.4=macro:Long button.5=macro:Short");
+    EXPECT_EQ(refused.exit, 2);
+    EXPECT_NE(refused.err.find("button.4: refused: the profile's macros would hold more than 164"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(Tool(set + " button.4=macro:Long").exit, 0);
+}
+
 TEST_F(TavroctlSettings, GetNamesWhatItCannotPrintAndEscapesNames) {
     ProfileRecord record;
     record.name = u"two\nlines";
