@@ -1,6 +1,8 @@
 #include "buttons/button_functions.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace tavro {
 namespace {
@@ -51,6 +53,49 @@ constexpr KeyEntry kKeyTable[] = {
 
 std::string_view FunctionLabel(unsigned code) {
     return code < kFunctions.size() ? kFunctions[code].label : std::string_view{};
+}
+
+std::string TypedFunctionName(unsigned code) {
+    if (code == kFunctionSingleKey || code == kFunctionMacro) {
+        return {};
+    }
+    std::string name(FunctionLabel(code));
+    for (char& c : name) {
+        c = c == ' ' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return name;
+}
+
+std::optional<uint8_t> FunctionByTypedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    for (unsigned code = 0; code < kFunctions.size(); ++code) {
+        if (!folded.empty() && TypedFunctionName(code) == folded) {
+            return static_cast<uint8_t>(code);
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> TypedFunctionNames() {
+    std::vector<std::string> names;
+    for (unsigned code = 0; code < kFunctions.size(); ++code) {
+        if (std::string name = TypedFunctionName(code); !name.empty()) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+size_t LeftClickCount(std::span<const uint8_t> functions) {
+    return static_cast<size_t>(std::count(functions.begin(), functions.end(), kFunctionLeftClick));
+}
+
+bool TakesLastLeftClick(std::span<const uint8_t> shownFunctions, size_t button, unsigned chosen) {
+    return button < shownFunctions.size() && shownFunctions[button] == kFunctionLeftClick &&
+           chosen != kFunctionLeftClick && LeftClickCount(shownFunctions) == 1;
 }
 
 FunctionBytes FunctionEncoding(unsigned code) {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavro {
 
@@ -41,6 +45,24 @@ inline constexpr uint8_t kHoldMacroMarker = 0xFE;
 
 // Menu label of a function code; empty for codes the menus do not offer (7, 16 and up).
 std::string_view FunctionLabel(unsigned code);
+
+// The name a user types for a function: its label in lower case with hyphens
+// ("left-click", "dpi-up", "profile-switch-roll", "disable-button"). Functions 13 and
+// 14 are chosen by the key or macro they carry and have none, nor have 7 and 16 up.
+std::string TypedFunctionName(unsigned code);
+// The function with that typed name, compared without case.
+std::optional<uint8_t> FunctionByTypedName(std::string_view name);
+// Every typed name, in code order.
+std::vector<std::string> TypedFunctionNames();
+
+// The mouse settings page shows buttons 0 … 6; 7 and 8 keep what the profile holds.
+inline constexpr size_t kPageButtonCount = 7;
+
+// How many of these functions are "Left Click".
+size_t LeftClickCount(std::span<const uint8_t> functions);
+// The page's left-click rule: the last Left Click among its buttons cannot be given
+// another function. True when choosing `chosen` for `button` would do that.
+bool TakesLastLeftClick(std::span<const uint8_t> shownFunctions, size_t button, unsigned chosen);
 
 struct FunctionBytes {
     uint8_t actionClass = 0;

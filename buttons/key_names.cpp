@@ -1,7 +1,9 @@
 #include "buttons/key_names.h"
 
 #include <array>
-#include <string_view>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
 
 namespace tavro {
 namespace {
@@ -89,10 +91,108 @@ constexpr std::array<std::string_view, 256> BuildKeyNames() {
 
 constexpr std::array<std::string_view, 256> kKeyNames = BuildKeyNames();
 
+// Where a typed name differs from the shown one beyond its blanks: the keypad keys
+// and browser back would otherwise share a name with other keys.
+struct TypedOverride {
+    unsigned virtualKey;
+    std::string_view name;
+};
+constexpr TypedOverride kTypedOverrides[] = {
+    {96, "Num-0"},         {97, "Num-1"},        {98, "Num-2"},         {99, "Num-3"},
+    {100, "Num-4"},        {101, "Num-5"},       {102, "Num-6"},        {103, "Num-7"},
+    {104, "Num-8"},        {105, "Num-9"},       {106, "Num-Multiply"}, {107, "Num-Add"},
+    {109, "Num-Subtract"}, {110, "Num-Decimal"}, {111, "Num-Divide"},   {166, "Browser-Back"},
+};
+
+bool IsMouseButton(unsigned virtualKey) {
+    return virtualKey == 1 || virtualKey == 2 || virtualKey == 4;
+}
+
+// Lower case, no blanks at the ends, every run of blanks, hyphens and underscores one
+// hyphen: the form typed names are compared in.
+std::string Folded(std::string_view name) {
+    const size_t first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    std::string folded;
+    for (char c : name) {
+        const bool separator = c == ' ' || c == '-' || c == '_';
+        if (separator && !folded.empty() && folded.back() == '-') {
+            continue;
+        }
+        folded += separator ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return folded;
+}
+
+// The name of a key that has one; "" otherwise.
+std::string NamedKey(unsigned virtualKey) {
+    if (virtualKey >= kKeyNames.size() || IsMouseButton(virtualKey)) {
+        return {};
+    }
+    for (const TypedOverride& entry : kTypedOverrides) {
+        if (entry.virtualKey == virtualKey) {
+            return std::string(entry.name);
+        }
+    }
+    std::string name(kKeyNames[virtualKey]);
+    while (!name.empty() && name.back() == ' ') {
+        name.pop_back();
+    }
+    for (size_t at = 1; at + 1 < name.size(); ++at) {
+        if (name[at] == ' ') {
+            name[at] = '-';
+        }
+    }
+    return name;
+}
+
 }  // namespace
 
 std::string KeyName(unsigned virtualKey) {
     return virtualKey < kKeyNames.size() ? std::string(kKeyNames[virtualKey]) : std::string();
+}
+
+std::string TypedKeyName(unsigned virtualKey) {
+    std::string name = NamedKey(virtualKey);
+    if (name.empty()) {
+        char number[12];
+        std::snprintf(number, sizeof number, "0x%02X", virtualKey);
+        name = number;
+    }
+    return name;
+}
+
+std::optional<uint8_t> KeyByTypedName(std::string_view name) {
+    const std::string wanted = Folded(name);
+    if (wanted.size() > 2 && wanted.starts_with("0x")) {
+        unsigned code = 0;
+        const char* end = wanted.data() + wanted.size();
+        const auto [stop, error] = std::from_chars(wanted.data() + 2, end, code, 16);
+        if (error == std::errc() && stop == end && code < kKeyNames.size()) {
+            return static_cast<uint8_t>(code);
+        }
+        return std::nullopt;
+    }
+    for (unsigned code = 1; code < kKeyNames.size(); ++code) {
+        const std::string named = NamedKey(code);
+        if (!named.empty() && Folded(named) == wanted) {
+            return static_cast<uint8_t>(code);
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> TypedKeyNames() {
+    std::vector<std::string> names;
+    for (unsigned code = 1; code < kKeyNames.size(); ++code) {
+        if (std::string named = NamedKey(code); !named.empty()) {
+            names.push_back(std::move(named));
+        }
+    }
+    return names;
 }
 
 }  // namespace tavro

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "profile/setting_rules.h"
+
 namespace tavro {
 
 namespace {
-
-constexpr int kDoubleClickBase = 1600;  // the page's value grows as the double click gets faster
 
 constexpr std::array<AccelerationTriple, 3> kAccelerationLevels = {{
     {10, 0, 1},
@@ -17,7 +17,10 @@ constexpr std::array<AccelerationTriple, 3> kAccelerationLevels = {{
 }  // namespace
 
 AccelerationTriple AccelerationForLevel(int level) {
-    const int index = std::clamp(level, 1, static_cast<int>(kAccelerationLevels.size())) - 1;
+    static_assert(kAccelerationLevels.size() == setting_rules::kAccelerationLevel.maximum);
+    const int index = std::clamp(level, setting_rules::kAccelerationLevel.minimum,
+                                 setting_rules::kAccelerationLevel.maximum) -
+                      1;
     return kAccelerationLevels[static_cast<size_t>(index)];
 }
 
@@ -27,7 +30,7 @@ double SpeedOnUnitScale(int speed) {
 }
 
 void ApplyPointerSettings(const ProfileRecord& record, PointerSettingsBackend& backend) {
-    backend.SetDoubleClickTime(kDoubleClickBase - record.doubleClickValue);
+    backend.SetDoubleClickTime(setting_rules::DoubleClickTime(record.doubleClickValue));
     backend.SetPointerSpeed(2 * record.pointerSpeed);
     if (record.wheelByLines != 0) {
         backend.SetWheelScrollLines(record.wheelLines);

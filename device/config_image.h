@@ -14,6 +14,7 @@ using ConfigImage = std::array<uint8_t, kConfigImageSize>;
 inline constexpr int kMacroSlotCount = 10;  // slot i belongs to button i; slot 9 stays empty
 inline constexpr int kMacroSlotCapacity = 128;
 inline constexpr unsigned kMaxProfileMacroEvents = 164;  // the transfer refuses more
+inline constexpr int32_t kMaxImageDelay = 0xFFFFFF;      // the image keeps bits 0–23 of a delay
 inline constexpr int kZoneCount = 6;
 inline constexpr int kDpiLevelCount = 3;
 inline constexpr size_t kDeviceNameSize = 16;  // 15 bytes and a terminator

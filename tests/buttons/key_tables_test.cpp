@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
 #include "buttons/button_functions.h"
 #include "buttons/key_names.h"
 
@@ -140,6 +146,86 @@ TEST(FunctionCatalogue, LabelsAndEncodings) {
         EXPECT_EQ(bytes.actionClass, row.actionClass) << "code " << row.code;
         EXPECT_EQ(bytes.actionArgument, row.argument) << "code " << row.code;
     }
+}
+
+TEST(TypedKeyNames, EveryCodeReadsBackFromTheNameItPrintsAs) {
+    std::set<std::string> folded;
+    for (unsigned code = 0; code < 256; ++code) {
+        const std::string name = TypedKeyName(code);
+        EXPECT_EQ(KeyByTypedName(name), code) << name;
+        EXPECT_EQ(name.find(' '), std::string::npos) << name;
+    }
+    for (const std::string& name : TypedKeyNames()) {
+        std::string lower;
+        for (char c : name) {
+            lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        EXPECT_TRUE(folded.insert(lower).second) << "two keys are named " << name;
+    }
+}
+
+TEST(TypedKeyNames, AreForgivingAndTellTheKeypadApart) {
+    struct Row {
+        std::string typed;
+        std::optional<uint8_t> code;
+    };
+    const Row rows[] = {
+        {"F5", 0x74},
+        {"f5", 0x74},
+        {" page up ", 33},
+        {"Page_Up", 33},
+        {"PAGE-UP", 33},
+        {"UP ARROW ", 38},
+        {"up-arrow", 38},
+        {"volume up", 175},
+        {"0", 48},
+        {"Num-0", 96},
+        {"num 9", 105},
+        {"+", 187},
+        {"Num-Add", 107},
+        {"-", 189},
+        {"Num-Subtract", 109},
+        {".", 190},
+        {"/", 191},
+        {"Num-Divide", 111},
+        {"Browser-Back", 166},
+        {"Browser Forward", 167},
+        {"left shift", 160},
+        {"0xAD", 0xAD},
+        {"0x00", 0},
+        {"0x100", std::nullopt},
+        {"Left Button", std::nullopt},
+        {"F25", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(KeyByTypedName(row.typed), row.code) << "\"" << row.typed << "\"";
+    }
+    EXPECT_EQ(TypedKeyName(38), "UP-ARROW");
+    EXPECT_EQ(TypedKeyName(0xAD), "0xAD");
+    EXPECT_EQ(TypedKeyName(1), "0x01");   // a mouse button is no key
+    EXPECT_EQ(KeyName(38), "UP ARROW ");  // what the program shows is untouched
+}
+
+TEST(TypedFunctionNames, AreTheLabelsInLowerCaseWithHyphens) {
+    EXPECT_EQ(TypedFunctionNames(),
+              (std::vector<std::string>{"left-click", "right-click", "scroll-click", "forward",
+                                        "back", "dpi-up", "dpi-down", "profile-switch-roll",
+                                        "profile-switch-up", "profile-switch-down", "scroll-up",
+                                        "scroll-down", "disable-button"}));
+    EXPECT_EQ(FunctionByTypedName("Profile-Switch-Roll"), 8);
+    EXPECT_EQ(FunctionByTypedName("disable-button"), 15);
+    EXPECT_EQ(FunctionByTypedName("single-key-assign..."), std::nullopt);
+    EXPECT_EQ(FunctionByTypedName(""), std::nullopt);
+}
+
+TEST(LeftClickRule, OnlyTheLastLeftClickIsKept) {
+    const std::vector<uint8_t> one = {0, 1, 2, 3, 4, 5, 6};
+    EXPECT_TRUE(TakesLastLeftClick(one, 0, 1));
+    EXPECT_FALSE(TakesLastLeftClick(one, 0, 0));  // choosing it again
+    EXPECT_FALSE(TakesLastLeftClick(one, 1, 0));
+    const std::vector<uint8_t> two = {0, 0, 2, 3, 4, 5, 6};
+    EXPECT_FALSE(TakesLastLeftClick(two, 0, 1));
 }
 
 }  // namespace

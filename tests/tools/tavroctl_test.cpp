@@ -1,6 +1,4 @@
 // End-to-end runs of the real tavroctl binary.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "macros/macro_library.h"
 #include "profile/profile_file.h"
 #include "tests/support/temp_folder.h"
+#include "tests/tools/tool_run.h"
 #include "tools/tavroctl/mouse_session.h"
 
 namespace tavro {
@@ -19,27 +18,11 @@ namespace {
 using testing::ReadBytes;
 using testing::TempFolder;
 
-struct ToolRun {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
+using testing::ToolRun;
 
 class Tavroctl : public ::testing::Test {
 protected:
-    // Runs tavroctl with the arguments (shell words) and collects what it printed.
-    ToolRun Tool(const std::string& arguments) {
-        const std::string command = std::string(TAVROCTL_PATH) + " " + arguments + " >" +
-                                    (temp_ / "out").string() + " 2>" + (temp_ / "err").string();
-        ToolRun run;
-        const int status = std::system(command.c_str());
-        run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const std::vector<uint8_t> out = ReadBytes(temp_ / "out");
-        const std::vector<uint8_t> err = ReadBytes(temp_ / "err");
-        run.out.assign(out.begin(), out.end());
-        run.err.assign(err.begin(), err.end());
-        return run;
-    }
+    ToolRun Tool(const std::string& arguments) { return testing::RunTool(arguments, temp_.path()); }
 
     std::string Path(const std::string& name) { return (temp_ / name).string(); }
     std::string Sim() { return "--simulate=" + Path("mouse.state"); }

@@ -50,6 +50,26 @@ bool Arguments::TakePositionals(size_t count, std::vector<std::string>& out) {
     return true;
 }
 
+bool Arguments::TakeRest(size_t minimum, std::vector<std::string>& out) {
+    out.clear();
+    bool literal = false;
+    for (const std::string& word : words_) {
+        if (!literal && word == "--") {
+            literal = true;
+        } else if (!literal && word.size() > 1 && word[0] == '-') {
+            error_ = "unknown option " + word;
+            return false;
+        } else {
+            out.push_back(word);
+        }
+    }
+    if (out.size() < minimum) {
+        error_ = "missing argument";
+        return false;
+    }
+    return true;
+}
+
 std::optional<int> ParseNumber(const std::string& text, int min, int max) {
     int value = 0;
     const char* end = text.data() + text.size();

@@ -19,6 +19,9 @@ public:
     const std::string& Error() const { return error_; }
     // Fails unless exactly `count` words are left and none looks like an option.
     bool TakePositionals(size_t count, std::vector<std::string>& out);
+    // Takes every word left, at least `minimum`, failing on one that looks like an
+    // option; words after a "--" are taken as they are (the "--" itself is dropped).
+    bool TakeRest(size_t minimum, std::vector<std::string>& out);
 
 private:
     std::vector<std::string> words_;

@@ -15,6 +15,7 @@ struct Command {
     int (*run)(const CommandLine&, Arguments&);
     std::string_view synopsis;
     std::string_view help;
+    void (*moreHelp)(std::FILE*) = nullptr;  // help built from the program's tables
 };
 
 constexpr Command kCommands[] = {
@@ -25,9 +26,40 @@ constexpr Command kCommands[] = {
     {"image", RunImage, "image FILE --slot N -o OUT",
      "Writes the 2048-byte configuration image the program sends for FILE in slot N.\n"
      "A profile whose macros hold more than 164 events is refused (exit 1, no file)."},
-    {"macros", RunMacros, "macros [FOLDER] [--json]",
+    {"get", RunGet, "get FILE [SETTING...] [--json]",
+     "Prints the settings of the profile in FILE as SETTING=VALUE lines, all of them or\n"
+     "those named; --json prints them as one JSON object, which set --from-json reads.\n"
+     "A value no page can show prints as raw:N, the number the file holds.",
+     PrintSettingsHelp},
+    {"set", RunSet, "set FILE [SETTING=VALUE...] [--from-json J] [--macros FOLDER]",
+     "Changes settings of the profile in FILE, in place: the file is replaced at once\n"
+     "or not at all. Values are checked by the rules of the program's pages; a value\n"
+     "as get prints it leaves the setting as it is, so get --json | edit | set\n"
+     "--from-json changes only what was edited. J is a file, or - for standard input;\n"
+     "its settings are applied first, then the SETTING=VALUE words, in order. macro:NAME\n"
+     "copies the macro from the library in FOLDER (default: the application-data Macros\n"
+     "folder) into the profile. A bad value, an unknown setting, key or macro, or taking\n"
+     "away the last left-click of buttons 1-7: exit 2, the file unchanged.",
+     PrintSettingsHelp},
+    {"names", RunNames, "names settings|functions|keys | names values SETTING",
+     "Prints the setting names, the button function names, the key names, or the words\n"
+     "a setting's value takes, one per line (used by the shell completion).",
+     PrintKeyNamesHelp},
+    {"macros", RunMacrosCommand,
+     "macros [FOLDER] [--json] | macros add|rm|rename ... [--dir FOLDER]",
      "Lists the macro library (default: the application-data Macros folder): id, name\n"
-     "and number of events, tab-separated; --json prints one array with the events."},
+     "and number of events, tab-separated; --json prints one array with the events.\n"
+     "  macros add NAME [KEYS...]   a keyboard macro; prints its id and name. KEYS are\n"
+     "                              KEY (press and release), KEY:down, KEY:up, and NNNms,\n"
+     "                              a pause before the next key: A:down 50ms A:up.\n"
+     "                              Put -- before keys that begin with -.\n"
+     "  macros rm NAME              removes the macro from the library\n"
+     "  macros rename OLD NEW       renames it; prints its id and new name\n"
+     "A new macro gets 1 + the largest of 15 and every id; a name that is taken gets\n"
+     "(1), (2) ... as the program's macro list does. A profile keeps its copy of a\n"
+     "removed or renamed macro until set assigns the macro again or the program's mouse\n"
+     "settings page next stores the profile.",
+     PrintKeyNamesHelp},
     {"list", RunList, "list",
      "Lists the HID interfaces with the TAVRO ids: PATH usage_page=0xPPPP usage=0xUUUU,\n"
      "the one the program uses marked \"(used)\"."},
@@ -111,10 +143,14 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     if (line->help) {
-        std::printf("usage: tavroctl %.*s\n\n%.*s\n\n%.*s",
-                    static_cast<int>(command->synopsis.size()), command->synopsis.data(),
-                    static_cast<int>(command->help.size()), command->help.data(),
-                    static_cast<int>(kGlobalHelp.size()), kGlobalHelp.data());
+        std::printf("usage: tavroctl %.*s\n\n%.*s\n\n", static_cast<int>(command->synopsis.size()),
+                    command->synopsis.data(), static_cast<int>(command->help.size()),
+                    command->help.data());
+        if (command->moreHelp) {
+            command->moreHelp(stdout);
+            std::printf("\n");
+        }
+        std::printf("%.*s", static_cast<int>(kGlobalHelp.size()), kGlobalHelp.data());
         return kExitOk;
     }
     Arguments args(line->words);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+namespace tavro::testing {
+
+struct ToolRun {
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs tavroctl with the arguments (shell words, redirections allowed) and collects
+// what it printed, through two files in `folder`.
+inline ToolRun RunTool(const std::string& arguments, const std::filesystem::path& folder) {
+    const std::string command = std::string(TAVROCTL_PATH) + " " + arguments + " >" +
+                                (folder / "out").string() + " 2>" + (folder / "err").string();
+    ToolRun run;
+    const int status = std::system(command.c_str());
+    run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const std::vector<uint8_t> out = ReadBytes(folder / "out");
+    const std::vector<uint8_t> err = ReadBytes(folder / "err");
+    run.out.assign(out.begin(), out.end());
+    run.err.assign(err.begin(), err.end());
+    return run;
+}
+
+}  // namespace tavro::testing
