@@ -1,5 +1,6 @@
 #include "buttons/pop_dlg.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "platform/keyboard_watcher.h"
 #include "skin/layout_qt.h"
 #include "skin/modal_dialog.h"
+#include "skin/skin_fonts.h"
 #include "skin/skin_image_file.h"
 #include "skin/vok_button.h"
 #include "skin/vok_static.h"
@@ -23,12 +25,24 @@ namespace tavro {
 namespace {
 
 constexpr int kKeyNameFontHeight = 14;
+constexpr int kSmallestKeyNameFontHeight = 8;
 constexpr int kCountdownFontHeight = 12;
 
 const popup_layout::PopupLayout& LayoutOf(int mode) {
     const popup_layout::PopupLayout* layout = popup_layout::FindMode(mode);
     assert(layout != nullptr && "not a pop-up mode");
     return *layout;
+}
+
+// The template's label is narrow for the longer key names ("Browser Refresh"): they get a
+// smaller font rather than losing their ends.
+int KeyNameFontHeight(const QString& name, int width) {
+    int height = kKeyNameFontHeight;
+    while (height > kSmallestKeyNameFontHeight &&
+           QFontMetrics(SkinFont(height)).horizontalAdvance(name) > width) {
+        --height;
+    }
+    return height;
 }
 
 bool IsKeyEvent(const QEvent* event) {
@@ -308,7 +322,9 @@ void CPopDlg::onKeyEvent(unsigned virtualKey) {
     }
     // Presses and releases alike: the last event wins.
     capturedKey_ = virtualKey;
-    time_->setText(QString::fromStdString(KeyName(virtualKey)));
+    const QString name = QString::fromStdString(KeyName(virtualKey));
+    time_->setFontHeight(KeyNameFontHeight(name, time_->width()));
+    time_->setText(name);
 }
 
 void CPopDlg::assignCapturedKey() {
