@@ -56,6 +56,8 @@ public:
     // The surface analysis start searches and starts this mouse.
     void setMouseActions(MouseActions& mouse);
     // The key capture writes its key into `target`, watching the keyboard with `watcher`.
+    // It is opened while the target reports the choice of its single-key entry, and
+    // vetoes that choice (clears the accept flag) however it ends.
     void setKeyCapture(SkinnedComboButton& target, KeyboardWatcher& watcher);
     // Where "TAVRO mouse not found" and "set hook failed." are shown; a message box by
     // default. The surface analysis steps opened from this one share it and the scheduler.
