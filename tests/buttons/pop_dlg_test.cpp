@@ -26,6 +26,7 @@
 #include "skin/vok_static.h"
 #include "tests/support/modal_steps.h"
 #include "tests/support/recording_owner.h"
+#include "tests/support/window_input.h"
 
 namespace tavro {
 
@@ -120,16 +121,6 @@ Control* ControlOf(QWidget& dialog, int id) {
     return nullptr;
 }
 
-// A real click through the window, at the centre of a rectangle of the layout table.
-void Click(QWidget& window, const LayoutRect& rect) {
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                      QPoint(rect.centerX(), rect.centerY()));
-}
-
-void Press(QWidget& window, Qt::Key key) {
-    QTest::keyClick(window.windowHandle(), key);
-}
-
 // Keys as the watcher reports them, delivered before the step goes on.
 void Inject(FakeKeyboardWatcher& watcher, CPopDlg& popup,
             std::initializer_list<std::pair<uint8_t, bool>> events) {
@@ -170,25 +161,35 @@ private slots:
     void singleKeyChosenFromTheMenuBecomesTheCapturedKey();
 
 private:
-    // A pop-up of `mode` on the test's window, with the test's clock and message log.
+    // The test's clock, message log and mouse.
     void configure(CPopDlg& popup) {
+        popup.setMouseActions(mouse_);
         popup.setScheduler(clock_.scheduler());
         popup.setMessageSink([this](QWidget* parent, const QString& text) {
             messages_.push_back({parent, text});
         });
     }
-    void prepareTarget() {
-        target_ = new CVokComboButton(1012, page_);
-        target_->setGeometry(10, 10, 182, 25);
-        target_->setAssignment(QStringLiteral("Left Click"), 0, 0);
-    }
+    // A key capture on the test's window with `watcher`, writing into a new drop-down
+    // button that shows "Left Click".
+    struct KeyCapture {
+        KeyCapture(PopDlgTest& test, KeyboardWatcher& watcher)
+            : target(new CVokComboButton(1012, test.page_)),
+              popup(layout::kAssignKey, test.page_, test.skin_) {
+            target->setGeometry(10, 10, 182, 25);
+            target->setAssignment(QStringLiteral("Left Click"), 0, 0);
+            test.configure(popup);
+            popup.setKeyCapture(*target, watcher);
+        }
+        CVokComboButton* target;
+        CPopDlg popup;
+    };
 
     SkinResources skin_{TAVRO_SKIN_DIR};
     QWidget* window_ = nullptr;  // the main window
     QWidget* page_ = nullptr;    // a page on it
-    CVokComboButton* target_ = nullptr;
     ManualClock clock_;
     std::vector<Message> messages_;
+    FakeMouse mouse_;
 };
 
 void PopDlgTest::init() {
@@ -200,21 +201,21 @@ void PopDlgTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     clock_ = ManualClock();
     messages_.clear();
+    mouse_ = FakeMouse();
 }
 
 void PopDlgTest::cleanup() {
     delete window_;
-    target_ = nullptr;
 }
 
 void PopDlgTest::eachModeShowsItsSheetAndPlacesItsControls() {
     FakeKeyboardWatcher watcher;
-    prepareTarget();
+    CVokComboButton target(1012, page_);
     for (const layout::PopupLayout& mode : layout::kModes) {
         const QByteArray name = QByteArray::number(mode.mode);
         CPopDlg popup(mode.mode, page_, skin_);
         configure(popup);
-        popup.setKeyCapture(*target_, watcher);
+        popup.setKeyCapture(target, watcher);
         QCOMPARE(popup.mode(), mode.mode);
         QCOMPARE(popup.size(), QSize(mode.dialog.width, mode.dialog.height));
         QCOMPARE(popup.background(), skin_.element(mode.mode, SkinState::Normal));
@@ -251,9 +252,7 @@ void PopDlgTest::eachModeShowsItsSheetAndPlacesItsControls() {
             }
             popup.close();
         });
-        steps.start();
-        QCOMPARE(popup.run(), CPopDlg::kNotConfirmed);
-        QVERIFY2(steps.finished(), name);
+        QCOMPARE(steps.run(popup), CPopDlg::kNotConfirmed);
     }
 }
 
@@ -319,9 +318,7 @@ void PopDlgTest::opensCentredAndModalToItsOwnersWindowOnly() {
         QCOMPARE(trayClicks.count(), 1);
         Press(popup, Qt::Key_Escape);
     });
-    steps.start();
-    QCOMPARE(popup.run(), CPopDlg::kNotConfirmed);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(popup), CPopDlg::kNotConfirmed);
     QVERIFY(popup.isHidden());
 }
 
@@ -393,9 +390,7 @@ void PopDlgTest::buttonsAndKeysEndWithTheirResults() {
                     break;
             }
         });
-        steps.start();
-        QCOMPARE(popup.run(), row.result);
-        QVERIFY(steps.finished());
+        QCOMPARE(steps.run(popup), row.result);
     }
 }
 
@@ -435,21 +430,17 @@ void PopDlgTest::countdownCountsTenToZeroThenOpensTheResult() {
             QCOMPARE(TimeText(countdown), QStringLiteral("0"));
             Click(*result, layout::FindMode(layout::kSurfaceResult)->ok.rect);
         });
-    steps.start();
-    QCOMPARE(countdown.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(countdown), CPopDlg::kConfirmed);
 }
 
 void PopDlgTest::surfaceAnalysisPassesTheResultBack() {
-    FakeMouse mouse;
     CPopDlg start(layout::kSurfaceStart, page_, skin_);
     configure(start);
-    start.setMouseActions(mouse);
     ModalSteps steps;
     steps.then([&] { Click(start, layout::FindMode(layout::kSurfaceStart)->ok.rect); })
         .then([&] {
-            QCOMPARE(mouse.finds, 1);
-            QCOMPARE(mouse.starts, 1);
+            QCOMPARE(mouse_.finds, 1);
+            QCOMPARE(mouse_.starts, 1);
             CPopDlg* countdown = TopModal<CPopDlg>();
             QVERIFY(countdown != nullptr);
             QCOMPARE(countdown->mode(), layout::kSurfaceCountdown);
@@ -463,11 +454,9 @@ void PopDlgTest::surfaceAnalysisPassesTheResultBack() {
             QCOMPARE(result->mode(), layout::kSurfaceResult);
             Press(*result, Qt::Key_Return);
         });
-    steps.start();
-    QCOMPARE(start.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(start), CPopDlg::kConfirmed);
     QVERIFY(messages_.empty());
-    QCOMPARE(mouse.closes, 0);
+    QCOMPARE(mouse_.closes, 0);
 }
 
 void PopDlgTest::surfaceAnalysisStopsWhenTheCountdownIsLeft_data() {
@@ -482,10 +471,8 @@ void PopDlgTest::surfaceAnalysisStopsWhenTheCountdownIsLeft_data() {
 void PopDlgTest::surfaceAnalysisStopsWhenTheCountdownIsLeft() {
     QFETCH(int, leaveBy);
     QFETCH(int, afterMs);
-    FakeMouse mouse;
     CPopDlg start(layout::kSurfaceStart, page_, skin_);
     configure(start);
-    start.setMouseActions(mouse);
     ModalSteps steps;
     steps.then([&] { Click(start, layout::FindMode(layout::kSurfaceStart)->ok.rect); })
         .then([&] { clock_.advance(std::chrono::milliseconds(afterMs)); })
@@ -501,9 +488,7 @@ void PopDlgTest::surfaceAnalysisStopsWhenTheCountdownIsLeft() {
                 Click(*top, leaveBy == layout::kCancelId ? mode.cancel.rect : mode.close.rect);
             }
         });
-    steps.start();
-    QCOMPARE(start.run(), CPopDlg::kNotConfirmed);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(start), CPopDlg::kNotConfirmed);
     // The countdown's timers find it ended.
     clock_.advance(20s);
     QCOMPARE(TopModal<CPopDlg>(), nullptr);
@@ -530,17 +515,13 @@ void PopDlgTest::enterDuringTheCountdownOpensTheResultOnce() {
             QCOMPARE(countdown.findChildren<CPopDlg*>().size(), qsizetype(1));
             Click(*result, layout::FindMode(layout::kSurfaceResult)->ok.rect);
         });
-    steps.start();
-    QCOMPARE(countdown.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(countdown), CPopDlg::kConfirmed);
 }
 
 void PopDlgTest::surfaceStartWithoutTheMouseSaysSoAndStaysOpen() {
-    FakeMouse mouse;
-    mouse.found = false;
+    mouse_.found = false;
     CPopDlg start(layout::kSurfaceStart, page_, skin_);
     configure(start);
-    start.setMouseActions(mouse);
     const LayoutRect ok = layout::FindMode(layout::kSurfaceStart)->ok.rect;
     ModalSteps steps;
     steps.then([&] {
@@ -548,23 +529,21 @@ void PopDlgTest::surfaceStartWithoutTheMouseSaysSoAndStaysOpen() {
         QCOMPARE(messages_.size(), size_t(1));
         QCOMPARE(messages_[0].text, QStringLiteral("TAVRO mouse not found"));
         QCOMPARE(messages_[0].parent, &start);
-        QCOMPARE(mouse.closes, 1);
-        QCOMPARE(mouse.starts, 0);
+        QCOMPARE(mouse_.closes, 1);
+        QCOMPARE(mouse_.starts, 0);
         QCOMPARE(TopModal<CPopDlg>(), &start);
         // Found, but it does not take the start command: no countdown either.
-        mouse.found = true;
-        mouse.startResult = DeviceResult::kFailed;
+        mouse_.found = true;
+        mouse_.startResult = DeviceResult::kFailed;
         Press(start, Qt::Key_Return);
         QCOMPARE(messages_.size(), size_t(2));
         QCOMPARE(messages_[1].text, QStringLiteral("TAVRO mouse not found"));
-        QCOMPARE(mouse.closes, 2);
+        QCOMPARE(mouse_.closes, 2);
         QCOMPARE(TopModal<CPopDlg>(), &start);
         Click(start, layout::FindMode(layout::kSurfaceStart)->cancel.rect);
     });
-    steps.start();
-    QCOMPARE(start.run(), CPopDlg::kNotConfirmed);
-    QVERIFY(steps.finished());
-    QCOMPARE(mouse.finds, 2);
+    QCOMPARE(steps.run(start), CPopDlg::kNotConfirmed);
+    QCOMPARE(mouse_.finds, 2);
 }
 
 void PopDlgTest::captureTakesTheLastKeyEvent_data() {
@@ -588,10 +567,8 @@ void PopDlgTest::captureTakesTheLastKeyEvent() {
     QFETCH(QString, caption);
     QFETCH(int, key);
     FakeKeyboardWatcher watcher;
-    prepareTarget();
-    CPopDlg popup(layout::kAssignKey, page_, skin_);
-    configure(popup);
-    popup.setKeyCapture(*target_, watcher);
+    KeyCapture capture(*this, watcher);
+    CPopDlg& popup = capture.popup;
     ModalSteps steps;
     steps.then([&] {
         QCOMPARE(watcher.target(), &popup);
@@ -602,22 +579,18 @@ void PopDlgTest::captureTakesTheLastKeyEvent() {
         QCOMPARE(TimeText(popup), caption);
         Click(popup, layout::FindMode(layout::kAssignKey)->ok.rect);
     });
-    steps.start();
-    QCOMPARE(popup.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
-    QCOMPARE(target_->caption(), caption);
-    QCOMPARE(target_->code(), 13);
-    QCOMPARE(target_->parameter(), key);
+    QCOMPARE(steps.run(popup), CPopDlg::kConfirmed);
+    QCOMPARE(capture.target->caption(), caption);
+    QCOMPARE(capture.target->code(), 13);
+    QCOMPARE(capture.target->parameter(), key);
     QVERIFY(!watcher.isWatching());
     QVERIFY(messages_.empty());
 }
 
 void PopDlgTest::enterEscapeAndTabAreCapturedNotActing() {
     FakeKeyboardWatcher watcher;
-    prepareTarget();
-    CPopDlg popup(layout::kAssignKey, page_, skin_);
-    configure(popup);
-    popup.setKeyCapture(*target_, watcher);
+    KeyCapture capture(*this, watcher);
+    CPopDlg& popup = capture.popup;
     ModalSteps steps;
     steps.then([&] {
         QWidget* focus = popup.focusWidget();
@@ -631,21 +604,17 @@ void PopDlgTest::enterEscapeAndTabAreCapturedNotActing() {
         QCOMPARE(TimeText(popup), QStringLiteral("ENTER"));
         Click(popup, layout::FindMode(layout::kAssignKey)->ok.rect);
     });
-    steps.start();
-    QCOMPARE(popup.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
-    QCOMPARE(target_->caption(), QStringLiteral("ENTER"));
-    QCOMPARE(target_->parameter(), 0x0D);
+    QCOMPARE(steps.run(popup), CPopDlg::kConfirmed);
+    QCOMPARE(capture.target->caption(), QStringLiteral("ENTER"));
+    QCOMPARE(capture.target->parameter(), 0x0D);
 }
 
 void PopDlgTest::cancelAndCloseLeaveTheButton() {
     const layout::PopupLayout& mode = *layout::FindMode(layout::kAssignKey);
     for (const LayoutRect& leave : {mode.cancel.rect, mode.close.rect, LayoutRect{}}) {
         FakeKeyboardWatcher watcher;
-        prepareTarget();
-        CPopDlg popup(layout::kAssignKey, page_, skin_);
-        configure(popup);
-        popup.setKeyCapture(*target_, watcher);
+        KeyCapture capture(*this, watcher);
+        CPopDlg& popup = capture.popup;
         ModalSteps steps;
         steps.then([&] {
             Inject(watcher, popup, {{0x74, false}, {0x74, true}});
@@ -656,25 +625,20 @@ void PopDlgTest::cancelAndCloseLeaveTheButton() {
                 Click(popup, leave);
             }
         });
-        steps.start();
-        QCOMPARE(popup.run(), CPopDlg::kNotConfirmed);
-        QVERIFY(steps.finished());
-        QCOMPARE(target_->caption(), QStringLiteral("Left Click"));
-        QCOMPARE(target_->code(), 0);
-        QCOMPARE(target_->parameter(), 0);
-        QVERIFY(!target_->accepts());
+        QCOMPARE(steps.run(popup), CPopDlg::kNotConfirmed);
+        QCOMPARE(capture.target->caption(), QStringLiteral("Left Click"));
+        QCOMPARE(capture.target->code(), 0);
+        QCOMPARE(capture.target->parameter(), 0);
+        QVERIFY(!capture.target->accepts());
         QVERIFY(!watcher.isWatching());
-        delete target_;
     }
 }
 
 void PopDlgTest::watcherThatCannotStartSaysSetHookFailed() {
     FakeKeyboardWatcher watcher;
     watcher.setStartFails(true);
-    prepareTarget();
-    CPopDlg popup(layout::kAssignKey, page_, skin_);
-    configure(popup);
-    popup.setKeyCapture(*target_, watcher);
+    KeyCapture capture(*this, watcher);
+    CPopDlg& popup = capture.popup;
     ModalSteps steps;
     steps.then([] {}).then([&] {
         QCOMPARE(messages_.size(), size_t(1));
@@ -686,21 +650,17 @@ void PopDlgTest::watcherThatCannotStartSaysSetHookFailed() {
         QCOMPARE(TimeText(popup), QString());
         Click(popup, layout::FindMode(layout::kAssignKey)->ok.rect);
     });
-    steps.start();
-    QCOMPARE(popup.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
-    QCOMPARE(target_->caption(), QString());
-    QCOMPARE(target_->code(), 13);
-    QCOMPARE(target_->parameter(), 0);
+    QCOMPARE(steps.run(popup), CPopDlg::kConfirmed);
+    QCOMPARE(capture.target->caption(), QString());
+    QCOMPARE(capture.target->code(), 13);
+    QCOMPARE(capture.target->parameter(), 0);
 }
 
 void PopDlgTest::keysTypedIntoThePopUpAreCapturedWhereOnlyTheProgramIsWatched() {
     ApplicationKeyboardWatcher watcher;
     QCOMPARE(watcher.scope(), KeyWatchScope::kProgramWindows);
-    prepareTarget();
-    CPopDlg popup(layout::kAssignKey, page_, skin_);
-    configure(popup);
-    popup.setKeyCapture(*target_, watcher);
+    KeyCapture capture(*this, watcher);
+    CPopDlg& popup = capture.popup;
     ModalSteps steps;
     steps.then([&] {
         QCOMPARE(popup.focusWidget(), &popup);
@@ -713,11 +673,9 @@ void PopDlgTest::keysTypedIntoThePopUpAreCapturedWhereOnlyTheProgramIsWatched() 
         QCOMPARE(TimeText(popup), QStringLiteral("F5"));
         Click(popup, layout::FindMode(layout::kAssignKey)->ok.rect);
     });
-    steps.start();
-    QCOMPARE(popup.run(), CPopDlg::kConfirmed);
-    QVERIFY(steps.finished());
-    QCOMPARE(target_->caption(), QStringLiteral("F5"));
-    QCOMPARE(target_->parameter(), 0x74);
+    QCOMPARE(steps.run(popup), CPopDlg::kConfirmed);
+    QCOMPARE(capture.target->caption(), QStringLiteral("F5"));
+    QCOMPARE(capture.target->parameter(), 0x74);
     QCOMPARE(watcher.target(), nullptr);
 }
 
@@ -747,9 +705,7 @@ void PopDlgTest::singleKeyChosenFromTheMenuBecomesTheCapturedKey() {
             const layout::PopupLayout& mode = *layout::FindMode(layout::kAssignKey);
             Click(popup, confirm ? mode.ok.rect : mode.cancel.rect);
         });
-        steps.start();
-        popup.run();
-        QVERIFY(steps.finished());
+        QVERIFY(steps.run(popup) != ModalSteps::kUnfinished);
     };
     qint64 now = 5000;
     button->setTickSource([&] { return now; });

@@ -16,6 +16,7 @@
 #include "skin/vok_button.h"
 #include "skin/vok_edit.h"
 #include "tests/support/modal_steps.h"
+#include "tests/support/window_input.h"
 
 namespace tavro {
 
@@ -30,15 +31,6 @@ public:
 
     void RenameProfile(int number, const QString& name) override { renamed = {number, name}; }
 };
-
-void Click(QWidget& window, const LayoutRect& rect) {
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
-                      QPoint(rect.centerX(), rect.centerY()));
-}
-
-void Press(QWidget& window, Qt::Key key) {
-    QTest::keyClick(window.windowHandle(), key);
-}
 
 CVokEdit* EditOf(QWidget& dialog) {
     return dialog.findChild<CVokEdit*>();
@@ -98,9 +90,7 @@ void RenameDlgTest::opensEmptyWithTheFocusInTheBox() {
         }
         Press(dialog, Qt::Key_Escape);
     });
-    steps.start();
-    QCOMPARE(dialog.run(), CRenameDlg::kCancelled);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(dialog), CRenameDlg::kCancelled);
     QVERIFY(!renamer.renamed.has_value());
 }
 
@@ -156,9 +146,7 @@ void RenameDlgTest::endsAsTheUserChose() {
                     break;
             }
         });
-        steps.start();
-        QVERIFY2(dialog.run() == row.result, row.what);
-        QVERIFY2(steps.finished(), row.what);
+        QVERIFY2(steps.run(dialog) == row.result, row.what);
         if (row.result == CRenameDlg::kAccepted) {
             QVERIFY2(renamer.renamed == std::make_pair(2, QString::fromLatin1(row.typed)),
                      row.what);
@@ -175,9 +163,7 @@ void RenameDlgTest::acceptsWithoutARenamer() {
         QTest::keyClicks(EditOf(dialog), QStringLiteral("Work"));
         Click(dialog, layout::kOkButton.rect);
     });
-    steps.start();
-    QCOMPARE(dialog.run(), CRenameDlg::kAccepted);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(dialog), CRenameDlg::kAccepted);
 }
 
 // The mouse keeps 15 bytes of a name; the profile file keeps all of it.
@@ -204,9 +190,7 @@ void RenameDlgTest::aLongNameIsKeptInTheFileAndCutForTheMouse() {
         QTest::keyClicks(EditOf(dialog), longName);
         Press(dialog, Qt::Key_Return);
     });
-    steps.start();
-    QCOMPARE(dialog.run(), CRenameDlg::kAccepted);
-    QVERIFY(steps.finished());
+    QCOMPARE(steps.run(dialog), CRenameDlg::kAccepted);
     QCOMPARE(QString::fromStdU16String(record.name), longName);
 
     QTemporaryDir folder;

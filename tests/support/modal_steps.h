@@ -35,6 +35,16 @@ public:
 
     bool finished() const { return steps_.empty() && !failed_; }
 
+    // Runs `dialog` (anything with run() → int) with the steps acting inside it: its
+    // result, or kUnfinished when a step failed or was never reached.
+    static constexpr int kUnfinished = 0;
+    template <typename Dialog>
+    int run(Dialog& dialog) {
+        start();
+        const int result = dialog.run();
+        return finished() ? result : kUnfinished;
+    }
+
 private:
     void runNext() {
         if (steps_.empty()) {
