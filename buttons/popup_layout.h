@@ -4,7 +4,7 @@
 
 #include "skin/layout_rect.h"
 
-// The pop-up dialog (template 135) in each of its seven modes, in pixels of the pop-up.
+// The pop-up dialog (template 135) in each of its modes, in pixels of the pop-up.
 // The mode number is also the shared skin element of the mode's Normal sheet. A control
 // with an empty rectangle is hidden in that mode.
 namespace tavro::popup_layout {
@@ -32,8 +32,10 @@ inline constexpr int kSurfaceCountdown = 156;
 inline constexpr int kSurfaceResult = 162;
 inline constexpr int kResetWarning = 165;
 inline constexpr int kAssignKey = 169;
+// A profile file that could not be read (import) or written (export).
+inline constexpr int kFileWarning = 174;
 
-inline constexpr std::array<PopupLayout, 7> kModes{{
+inline constexpr std::array<PopupLayout, 8> kModes{{
     {kLeftClickWarning,
      {0, 0, 375, 185},
      {kOkId, "OK", 146, {317, 150, 56, 24}},
@@ -83,6 +85,13 @@ inline constexpr std::array<PopupLayout, 7> kModes{{
      {kCancelId, "Cancel", 171, {334, 131, 55, 25}},
      {kCloseId, "Close", 172, {378, 0, 19, 23}},
      {kTimeId, "Time", 173, {132, 99, 63, 16}},
+     {kImageId, "Image", kNoElement, {}}},
+    {kFileWarning,
+     {0, 0, 375, 185},
+     {kOkId, "OK", 175, {317, 150, 56, 24}},
+     {kCancelId, "Cancel", kNoElement, {}},
+     {kCloseId, "Close", 176, {348, 0, 27, 23}},
+     {kTimeId, "Time", kNoElement, {}},
      {kImageId, "Image", kNoElement, {}}},
 }};
 

@@ -92,12 +92,14 @@ inline constexpr ElementRange kRanges[] = {
     Sheets(166, 168, ResetWarnNormal, 3),
     Single(169, Shared, AssignKeyNormal),
     Sheets(170, 173, AssignKeyNormal, 4),
+    Single(174, Shared, FileWarnNormal),
+    Sheets(175, 176, FileWarnNormal, 2),
 };
 
 }  // namespace skin_catalogue_detail
 
 // Where element `number` in `state` comes from. Numbers outside the catalogue (30, 31,
-// 39, 40, 60, 174 and above, negatives) and states a range does not list fail.
+// 39, 40, 60, 177 and above, negatives) and states a range does not list fail.
 constexpr ElementSource ResolveElement(int number, int state) {
     for (const auto& range : skin_catalogue_detail::kRanges) {
         if (number < range.first || number > range.last) {

@@ -73,9 +73,11 @@ enum class SkinFile : int {
     AssignKeyOver,
     AssignKeyDown,
     AssignKeyDisable,
+    FileWarnNormal,
+    FileWarnOver,
 };
 
-inline constexpr int kSkinFileCount = 62;
+inline constexpr int kSkinFileCount = 64;
 
 inline constexpr std::array<std::string_view, kSkinFileCount> kSkinFileNames{
     "Main_Normal.bmp",
@@ -140,9 +142,11 @@ inline constexpr std::array<std::string_view, kSkinFileCount> kSkinFileNames{
     "AssignKey_Over.bmp",
     "AssignKey_Down.bmp",
     "AssignKey_Disable.bmp",
+    "FileWarn_Normal.bmp",
+    "FileWarn_Over.bmp",
 };
 
-static_assert(static_cast<int>(SkinFile::AssignKeyDisable) == kSkinFileCount - 1);
+static_assert(static_cast<int>(SkinFile::FileWarnOver) == kSkinFileCount - 1);
 static_assert(!kSkinFileNames.back().empty());
 
 constexpr std::string_view SkinFileName(SkinFile file) {

@@ -13,7 +13,7 @@
 
 namespace tavro {
 
-// The skin's 62 catalogue images, loaded once on first use and kept for the life of the
+// The skin's catalogue images, loaded once on first use and kept for the life of the
 // program, and the numbered elements cut or copied from them.
 //
 // Copies and cuts are new pictures owned by the caller; a shared element is the loaded

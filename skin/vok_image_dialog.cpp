@@ -46,7 +46,9 @@ int CVokImageDialog::runModal() {
     QEventLoop loop;
     modalLoop_ = &loop;
     modalResult_ = kResultNotConfirmed;
-    setWindowModality(Qt::ApplicationModal);
+    // Modal to its own window only, so that the program's other windows (the tray menu)
+    // stay usable.
+    setWindowModality(parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     show();
     const QPointer<CVokImageDialog> alive(this);
     loop.exec();

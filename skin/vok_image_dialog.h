@@ -30,8 +30,9 @@ public:
     // background is then drawn scaled to that area.
     void embedAsPage(QWidget* mainWindow);
 
-    // Shows the dialog application-modal and returns the result given to endModal(),
-    // or 2 when it is closed otherwise. Runs nest.
+    // Shows the dialog modal to its parent's window (to the whole program without a
+    // parent) and returns the result given to endModal(), or 2 when it is closed
+    // otherwise. Runs nest, in a nested event loop.
     int runModal();
     void endModal(int result);
 

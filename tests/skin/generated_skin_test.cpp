@@ -44,6 +44,8 @@ void GeneratedSkinTest::everyFileLoadsAtItsSize() {
              QSize(rename_layout::kDialog.width, rename_layout::kDialog.height));
     const LayoutRect key = popup_layout::FindMode(popup_layout::kAssignKey)->dialog;
     QCOMPARE(skin_.image(SkinFile::AssignKeyDisable).size(), QSize(key.width, key.height));
+    const LayoutRect warning = popup_layout::FindMode(popup_layout::kFileWarning)->dialog;
+    QCOMPARE(skin_.image(SkinFile::FileWarnOver).size(), QSize(warning.width, warning.height));
     QVERIFY(skin_.image(SkinFile::Slider1).hasAlphaChannel());
     for (int level = 0; level < kSurfaceLevelCount; ++level) {
         const QImage picture = LoadImageFile(skin_.folder() / SurfacePictureName(level));

@@ -53,7 +53,10 @@ const Row kRows[] = {
     {"three-state pop-up has no disabled sheet", 147, 3, kFail, MainNormal},
     {"countdown picture", 161, 0, ElementKind::Cut, SensorSqat2Normal},
     {"key capture has a disabled sheet", 173, 3, ElementKind::Cut, AssignKeyDisable},
-    {"past the catalogue", 174, 0, kFail, MainNormal},
+    {"file warning background is shared", 174, 0, ElementKind::Shared, FileWarnNormal},
+    {"file warning cut, hover", 176, 1, ElementKind::Cut, FileWarnOver},
+    {"file warning has no pressed sheet", 175, 2, kFail, MainNormal},
+    {"past the catalogue", 177, 0, kFail, MainNormal},
     {"negative number", -1, 0, kFail, MainNormal},
     {"negative state", 2, -1, kFail, MainNormal},
     {"state past Disable", 2, 4, kFail, MainNormal},
@@ -75,6 +78,7 @@ TEST(SkinFiles, NamesFollowTheLoadOrder) {
     EXPECT_EQ(SkinFileName(MousePicture), "Mouse.png");
     EXPECT_EQ(SkinFileName(ScrollDown), "Scroll_Down.bmp");
     EXPECT_EQ(SkinFileName(AssignKeyDisable), "AssignKey_Disable.bmp");
+    EXPECT_EQ(SkinFileName(FileWarnOver), "FileWarn_Over.bmp");
     EXPECT_EQ(SurfacePictureName(0), "0.bmp");
     EXPECT_EQ(SurfacePictureName(10), "100.bmp");
     EXPECT_EQ(MotionPictureName(2), "TQA2-3.bmp");

@@ -36,7 +36,7 @@ void WriteBytes(const std::filesystem::path& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// A complete small skin: 62 sheets as 24-bit BMP, Mouse.png with alpha.
+// A complete small skin: every sheet as 24-bit BMP, Mouse.png with alpha.
 void WriteSkin(const QTemporaryDir& dir) {
     for (int slot = 0; slot < kSkinFileCount; ++slot) {
         const bool png = static_cast<SkinFile>(slot) == SkinFile::MousePicture;
@@ -115,6 +115,7 @@ void SkinResourcesTest::cutsTheCallersRectangleFromTheStatesSheet() {
         {124, SkinState::Down, SkinFile::SupportDown},
         {160, SkinState::Over, SkinFile::SensorSqat2Over},
         {173, SkinState::Disable, SkinFile::AssignKeyDisable},
+        {175, SkinState::Over, SkinFile::FileWarnOver},
     };
     for (const auto& row : rows) {
         const QImage cut = skin.element(row.element, row.state, rect);
@@ -151,7 +152,7 @@ void SkinResourcesTest::elementsOutsideTheCatalogueFail() {
     QVERIFY(!skin.element(59, SkinState::Normal, rect).isNull());
     QVERIFY(!skin.element(61, SkinState::Normal, rect).isNull());
     QVERIFY(!skin.failed());
-    for (int number : {30, 31, 39, 40, 60, 174, 500}) {
+    for (int number : {30, 31, 39, 40, 60, 177, 500}) {
         QVERIFY2(skin.element(number, SkinState::Normal, rect).isNull(),
                  qPrintable(QString::number(number)));
     }

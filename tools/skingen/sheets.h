@@ -42,6 +42,10 @@ QImage PaintRenameSheet(SkinState state);
 std::vector<Outline> RenameOutlines();
 
 QImage PaintPopupSheet(int mode, SkinState state);
+// The rectangles of any pop-up mode, the file warning's included.
 std::vector<Outline> PopupOutlines(int mode);
+
+// The warning for a profile file that could not be read or written (Normal and Over).
+QImage PaintFileWarningSheet(SkinState state);
 
 }  // namespace tavro::skingen

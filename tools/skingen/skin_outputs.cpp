@@ -46,6 +46,8 @@ constexpr PopupSheets kPopupSheets[] = {
     {popup_layout::kAssignKey, SkinFile::AssignKeyNormal, 4},
 };
 
+constexpr int kFileWarnSheetCount = 2;
+
 }  // namespace
 
 std::vector<SkinOutput> SkinOutputs() {
@@ -76,6 +78,7 @@ std::vector<SkinOutput> SkinOutputs() {
         AddStates(outputs, popup.normal, popup.stateCount,
                   [mode](SkinState state) { return PaintPopupSheet(mode, state); });
     }
+    AddStates(outputs, SkinFile::FileWarnNormal, kFileWarnSheetCount, PaintFileWarningSheet);
     for (int level = 0; level < kSurfaceLevelCount; ++level) {
         outputs.push_back({QString::fromStdString(SurfacePictureName(level)),
                            [level] { return PaintSurfacePicture(level); }});
@@ -107,6 +110,9 @@ std::vector<SheetFamily> SheetFamilies() {
         families.push_back({QStringLiteral("Pop-up mode %1").arg(popup.mode),
                             Names(popup.normal, popup.stateCount), PopupOutlines(popup.mode)});
     }
+    families.push_back({QStringLiteral("Pop-up mode %1").arg(popup_layout::kFileWarning),
+                        Names(SkinFile::FileWarnNormal, kFileWarnSheetCount),
+                        PopupOutlines(popup_layout::kFileWarning)});
     families.push_back(
         {QStringLiteral("Scroll bar: track, resting, pressed"),
          {Name(SkinFile::ScrollNormal), Name(SkinFile::ScrollDown), Name(SkinFile::ScrollOver)},

@@ -24,7 +24,7 @@ struct SheetFamily {
     std::vector<Outline> outlines;
 };
 
-// Every picture of the skin folder except the font: the 62 catalogue files, the
+// Every picture of the skin folder except the font: the catalogue files, the
 // surface-quality pictures and the motion pictures.
 std::vector<SkinOutput> SkinOutputs();
 

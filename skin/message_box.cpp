@@ -1,0 +1,13 @@
+#include "skin/message_box.h"
+
+#include <QMessageBox>
+
+namespace tavro {
+
+void ShowMessageBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TAVRO"), text, QMessageBox::Ok, parent);
+    box.setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace tavro
