@@ -17,7 +17,11 @@ int RunSelect(const CommandLine& line, Arguments& args);
 int RunApply(const CommandLine& line, Arguments& args);
 int RunLod(const CommandLine& line, Arguments& args);
 int RunSurface(const CommandLine& line, Arguments& args);
+
 int RunSimImage(const CommandLine& line, Arguments& args);
+int RunSimSet(const CommandLine& line, Arguments& args);
+int RunUnplug(const CommandLine& line, Arguments& args);
+int RunPlug(const CommandLine& line, Arguments& args);
 
 // Says what is wrong on stderr, with a pointer to the command's help.
 int UsageError(const CommandLine& line, const std::string& problem);
