@@ -8,6 +8,7 @@
 
 #include "device/device_commands.h"
 #include "sim/sim_backend.h"
+#include "sim/sim_state_file.h"
 
 int main() {
     using Clock = std::chrono::steady_clock;
@@ -16,6 +17,10 @@ int main() {
     const std::filesystem::path stateFile =
         std::filesystem::temp_directory_path() / "tavro-bench-sim.state";
     std::filesystem::remove(stateFile);
+    if (!tavro::PrepareSimStateFile(stateFile)) {
+        std::printf("cannot make %s\n", stateFile.c_str());
+        return 1;
+    }
     tavro::SimMouse mouse(stateFile);
     tavro::SimHidBackend backend(mouse);
     tavro::ThreadSleeper sleeper;

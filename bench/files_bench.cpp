@@ -63,7 +63,7 @@ bool SaveAll(std::vector<ProfileRecord>& profiles, std::vector<CMacro>& library,
              const std::filesystem::path& folder) {
     bool ok = true;
     for (const ProfileRecord& r : profiles) {
-        ok = SaveProfile(r, r.filePath).ok() && ok;
+        ok = SaveProfile(r, r.filePath, ProfilePlace::kDataFolder).ok() && ok;
     }
     return SaveLibrary(folder / "Macros", library).ok() && ok;
 }

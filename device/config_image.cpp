@@ -4,6 +4,8 @@
 #include <span>
 
 #include "buttons/button_functions.h"
+#include "device/lift_distance.h"
+#include "macros/hold_macro.h"
 #include "profile/little_endian.h"
 #include "profile/text_codec.h"
 
@@ -38,8 +40,6 @@ static_assert(kMacroAreaStart + (kMaxProfileMacroEvents + kButtonCount) * kMacro
               "the largest profile the transfer accepts must fit the macro area");
 
 constexpr uint8_t kButtonConstant = 0x0F;
-constexpr uint8_t kDirectionRelease = 1;
-constexpr uint8_t kMaxLiftDistance = 31;
 
 DeviceZone ZoneFrom(uint32_t colour, bool lit, int32_t lightingParam) {
     DeviceZone zone;
@@ -62,12 +62,9 @@ void FillMacroSlot(const ButtonMacro& macro, MacroSlot& slot) {
     slot.count = static_cast<uint16_t>(count);
 }
 
-// A macro that never releases a key is held by the mouse; an empty one counts as held.
-bool IsHoldMacro(const MacroSlot& slot) {
-    const auto events = std::span(slot.events).first(slot.count);
-    return std::none_of(events.begin(), events.end(), [](const DeviceMacroEvent& event) {
-        return event.direction == kDirectionRelease;
-    });
+bool IsHoldSlot(const MacroSlot& slot) {
+    return IsHoldMacro(std::span<const DeviceMacroEvent>(slot.events).first(slot.count),
+                       kDeviceEmptyMacro);
 }
 
 void StoreButton(uint8_t* at, const DeviceButton& button) {
@@ -108,7 +105,7 @@ void PackProfile(const ProfileRecord& record, DeviceProfile& device) {
                            static_cast<uint16_t>(record.dpiY2)};
     device.dpiLevels[2] = {separate, static_cast<uint16_t>(record.dpiX3),
                            static_cast<uint16_t>(record.dpiY3)};
-    device.liftDistance = std::min(record.liftDistance, kMaxLiftDistance);
+    device.liftDistance = LiftDistanceForImage(record.liftDistance);
     device.angleSnap = record.angleSnap;
 
     const int32_t mode = record.lightingMode;
@@ -136,7 +133,7 @@ void PackProfile(const ProfileRecord& record, DeviceProfile& device) {
             if (macro.macroId == int32_t{assignment.parameter}) {
                 FillMacroSlot(macro, slot);
             }
-            button.actionArgument = IsHoldMacro(slot) ? kHoldMacroMarker : 0x00;
+            button.actionArgument = IsHoldSlot(slot) ? kHoldMacroMarker : 0x00;
         }
     }
 }

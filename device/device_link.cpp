@@ -9,7 +9,7 @@ namespace tavro {
 namespace {
 
 constexpr int kMaxStatusReads = 5;
-constexpr int kLastBusyRead = 2;  // a third busy status ends the exchange
+constexpr int kLastBusyRead = 2;  // a busy status at the third read ends the exchange
 constexpr std::chrono::milliseconds kBusyPause{20};
 
 bool Contains(std::string_view text, std::string_view part) {
@@ -136,8 +136,11 @@ bool DeviceLink::SendFeature(std::span<const uint8_t> report) {
     return device_->SendFeatureReport(report).ok();
 }
 
-// Five reads without status 1 (and without a third busy status) are a failure: the
-// caller would otherwise take its own zero-filled request for the mouse's reply.
+// The busy rule counts reads, not busy statuses: busy at the third read fails at once,
+// busy at any other read pauses 20 ms before the next one, so busy, busy, busy fails
+// after two pauses while other, other, other, busy, busy runs all five reads. Five
+// reads without status 1 are a failure too: the caller would otherwise take its own
+// zero-filled request for the mouse's reply.
 int DeviceLink::ReadStatus(std::span<uint8_t, kStatusReportSize> buffer) {
     if (!device_) {
         return 0;

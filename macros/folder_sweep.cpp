@@ -1,12 +1,13 @@
 #include "macros/folder_sweep.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <vector>
 
+#include "profile/file_io.h"
+#include "profile/temporary_files.h"
 #include "profile/unique_fd.h"
 
 namespace tavro {
@@ -14,28 +15,6 @@ namespace {
 
 // Deeper trees are left alone rather than risk the stack.
 constexpr int kMaxDepth = 32;
-
-std::vector<std::string> EntryNames(int folderFd) {
-    std::vector<std::string> names;
-    const int listFd = ::dup(folderFd);
-    if (listFd < 0) {
-        return names;
-    }
-    DIR* dir = ::fdopendir(listFd);
-    if (dir == nullptr) {
-        ::close(listFd);
-        return names;
-    }
-    ::rewinddir(dir);
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") {
-            names.push_back(name);
-        }
-    }
-    ::closedir(dir);
-    return names;
-}
 
 int RemoveEntry(int parentFd, const std::string& name, int depth) {
     if (::unlinkat(parentFd, name.c_str(), 0) == 0) {
@@ -50,7 +29,7 @@ int RemoveEntry(int parentFd, const std::string& name, int depth) {
         return 1;
     }
     int left = 0;
-    for (const std::string& child : EntryNames(folder.get())) {
+    for (const std::string& child : FolderEntryNames(folder.get())) {
         left += RemoveEntry(folder.get(), child, depth + 1);
     }
     return left + (::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0 ? 0 : 1);
@@ -60,8 +39,9 @@ int RemoveEntry(int parentFd, const std::string& name, int depth) {
 
 int SweepFolder(int folderFd, const std::set<std::string>& keep) {
     int left = 0;
-    for (const std::string& name : EntryNames(folderFd)) {
-        if (keep.count(name) == 0) {
+    for (const std::string& name : FolderEntryNames(folderFd)) {
+        // Another process's save may be under way in the same folder.
+        if (keep.count(name) == 0 && !IsLiveTemporaryName(name)) {
             left += RemoveEntry(folderFd, name, 0);
         }
     }

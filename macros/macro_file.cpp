@@ -1,12 +1,14 @@
 #include "macros/macro_file.h"
 
+#include <algorithm>
+
+#include "macros/macro_limits.h"
 #include "profile/file_io.h"
 
 namespace tavro {
 namespace {
 
 constexpr int32_t kInitialCapacity = 1024;
-constexpr int64_t kEventRecordSize = 32;
 
 void WriteRect(DataStream& out, const Rect& rect) {
     for (int32_t side : {rect.left, rect.top, rect.right, rect.bottom}) {
@@ -49,7 +51,7 @@ FileStatus DecodeMacro(std::span<const uint8_t> bytes, CMacro& macro) {
     const Rect area = ReadRect(in);
     const auto count = static_cast<int32_t>(in.ReadU32());
     std::vector<CEventItem> events;
-    if (count > 0 && in.Expect(int64_t{count} * kEventRecordSize)) {
+    if (count > 0 && in.Expect(int64_t{count} * kMacroEventRecordSize)) {
         events.resize(static_cast<size_t>(count));
         for (CEventItem& event : events) {
             event.kind = in.ReadU8();
@@ -77,7 +79,7 @@ FileResult SaveMacro(const CMacro& macro, const std::filesystem::path& path, Wri
 
 FileResult LoadMacro(const std::filesystem::path& path, CMacro& macro) {
     std::vector<uint8_t> bytes;
-    FileResult result = ReadWholeFile(path, bytes);
+    FileResult result = ReadWholeFile(path, bytes, kMaxMacroFileSize);
     if (result) {
         result.status = DecodeMacro(bytes, macro);
     }
@@ -93,9 +95,10 @@ DataStream EncodeIndex(std::span<const std::u16string> paths) {
     return out;
 }
 
-FileStatus DecodeIndex(std::span<const uint8_t> bytes, std::vector<std::u16string>& paths) {
+FileStatus DecodeIndex(std::span<const uint8_t> bytes, std::vector<std::u16string>& paths,
+                       int32_t maxEntries) {
     DataStream in = DataStream::FromBytes(bytes);
-    const auto count = static_cast<int32_t>(in.ReadU32());
+    const int32_t count = std::min(static_cast<int32_t>(in.ReadU32()), maxEntries);
     for (int32_t i = 0; i < count && !in.failed(); ++i) {
         std::u16string path = in.ReadText();
         if (!in.failed()) {
@@ -103,6 +106,11 @@ FileStatus DecodeIndex(std::span<const uint8_t> bytes, std::vector<std::u16strin
         }
     }
     return in.failed() ? FileStatus::kTruncated : FileStatus::kOk;
+}
+
+int32_t IndexListedCount(std::span<const uint8_t> bytes) {
+    DataStream in = DataStream::FromBytes(bytes.first(std::min<size_t>(4, bytes.size())));
+    return static_cast<int32_t>(in.ReadU32());
 }
 
 }  // namespace tavro

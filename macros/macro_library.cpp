@@ -28,20 +28,34 @@ LibraryLoadReport LoadLibrary(const std::filesystem::path& folder, std::vector<C
         return report;
     }
     std::vector<uint8_t> bytes;
-    report.index = ReadWholeFileAt(folderFd.get(), indexName, folder / indexName, bytes);
+    report.index =
+        ReadFileStartAt(folderFd.get(), indexName, folder / indexName, kMaxIndexFileSize, bytes);
     if (!report.index) {
         return report;
     }
     std::vector<std::u16string> entries;
-    report.index.status = DecodeIndex(bytes, entries);
+    report.index.status = DecodeIndex(bytes, entries, kMaxLibraryMacros);
+    if (const int32_t listed = IndexListedCount(bytes); listed > kMaxLibraryMacros) {
+        report.entriesBeyondLimit = listed;
+        if (entries.size() == size_t{kMaxLibraryMacros}) {
+            report.index.status = FileStatus::kOk;  // cut by the limit, not by the file's end
+        }
+    }
+    bytes = {};
 
+    std::set<std::string> named;
     for (std::u16string& entry : entries) {
         const std::string name = IndexEntryFileName(entry);
         if (name.empty()) {
             report.skipped.push_back({entry, {FileStatus::kMissing, 0, Utf16ToUtf8(entry)}});
             continue;
         }
-        FileResult read = ReadWholeFileAt(folderFd.get(), name, folder / name, bytes);
+        if (!named.insert(name).second) {
+            ++report.repeatedEntries;
+            continue;
+        }
+        FileResult read =
+            ReadWholeFileAt(folderFd.get(), name, folder / name, bytes, kMaxMacroFileSize);
         CMacro macro;
         macro.owner = owner;
         if (read) {

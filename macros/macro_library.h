@@ -24,12 +24,18 @@ struct LibraryLoadReport {
     // when the index ends early; the entries before that are loaded.
     FileResult index;
     std::vector<SkippedMacro> skipped;
+    // Entries naming a file an earlier entry named; skipped, so that no file counts twice.
+    int repeatedEntries = 0;
+    // The count the index gives when it lists more than kMaxLibraryMacros; only the first
+    // kMaxLibraryMacros entries are read. 0 otherwise.
+    int32_t entriesBeyondLimit = 0;
 };
 
 // Appends the macros of the library in the folder to `library`, in index order, each
 // with the given owner. An entry is looked up by its file name in the folder, whatever
 // folder the index was written in; symbolic links are not followed. An entry whose
-// file is missing, unreadable or damaged is skipped and reported.
+// file is missing, unreadable, damaged or larger than kMaxMacroFileSize is skipped and
+// reported. Memory stays bounded whatever the folder holds (macros/macro_limits.h).
 LibraryLoadReport LoadLibrary(const std::filesystem::path& folder, std::vector<CMacro>& library,
                               MacroOwner* owner = nullptr);
 

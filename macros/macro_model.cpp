@@ -2,10 +2,16 @@
 
 #include <algorithm>
 
+#include "macros/hold_macro.h"
+#include "macros/macro_limits.h"
+
 namespace tavro {
 
-void CMacro::AddEvent(uint8_t kind, int16_t key, uint8_t direction, int32_t delay,
+bool CMacro::AddEvent(uint8_t kind, int16_t key, uint8_t direction, int32_t delay,
                       InsertMode mode) {
+    if (events.size() >= size_t{kMaxMacroEvents}) {
+        return false;
+    }
     uint32_t lastSequence = 0;
     for (const CEventItem& event : events) {
         lastSequence = std::max(lastSequence, event.sequence);
@@ -28,12 +34,13 @@ void CMacro::AddEvent(uint8_t kind, int16_t key, uint8_t direction, int32_t dela
 
     LayOutRows();
     if (owner == nullptr) {
-        return;
+        return true;
     }
     if (events.back().rowRect.bottom > areaRect.bottom) {
         owner->OnRowsOverflow(static_cast<int>(events.size()) - 1);
     }
     owner->OnShowEvent(static_cast<int>(at));
+    return true;
 }
 
 void CMacro::DeleteSelectedEvent() {
@@ -105,10 +112,8 @@ void CMacro::LayOutRows() {
 }
 
 bool IsHoldMacro(const CMacro* macro) {
-    return macro != nullptr && !macro->events.empty() &&
-           std::none_of(macro->events.begin(), macro->events.end(), [](const CEventItem& event) {
-               return event.direction == kDirectionRelease;
-           });
+    return macro != nullptr &&
+           IsHoldMacro(std::span<const CEventItem>(macro->events), kMacroPageEmptyMacro);
 }
 
 std::optional<ButtonMacro> CopyForButton(std::span<const CMacro> library, int32_t id) {

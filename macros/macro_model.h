@@ -23,9 +23,6 @@ inline constexpr int16_t kKeyWheelDown = 152;
 inline constexpr int16_t kKeyBackButton = 166;
 inline constexpr int16_t kKeyForwardButton = 167;
 
-inline constexpr uint8_t kDirectionPress = 0;
-inline constexpr uint8_t kDirectionRelease = 1;
-
 // Where a new event goes: 0 appends it, 1 puts it after the selected event.
 enum class InsertMode { Append = 0, AfterSelected = 1 };
 
@@ -65,8 +62,9 @@ struct CMacro {
     std::vector<CEventItem> events;
 
     // The new event becomes the only selected one; then the rows are laid out afresh
-    // and the owner is told about an overflow and about the event to show.
-    void AddEvent(uint8_t kind, int16_t key, uint8_t direction, int32_t delay, InsertMode mode);
+    // and the owner is told about an overflow and about the event to show. A macro that
+    // holds kMaxMacroEvents takes no more (false).
+    bool AddEvent(uint8_t kind, int16_t key, uint8_t direction, int32_t delay, InsertMode mode);
     // Removes the first selected event; the rows below it move up one row.
     void DeleteSelectedEvent();
     void Clear();
@@ -82,8 +80,8 @@ struct CMacro {
     bool operator==(const CMacro&) const = default;
 };
 
-// The macro page's hold test: a macro with events of which none is a release. No
-// macro, or an empty one, is not a hold macro.
+// The macro page's hold test (macros/hold_macro.h): a macro with events of which none is
+// a release. No macro, or an empty one, is not a hold macro.
 bool IsHoldMacro(const CMacro* macro);
 
 // A button's copy of the first library macro with the identifier, which arrives as a

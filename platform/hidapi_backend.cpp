@@ -1,6 +1,8 @@
 #include "platform/hidapi_backend.h"
 
+#include <fcntl.h>
 #include <hidapi.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -11,7 +13,9 @@
 #include <optional>
 #include <string_view>
 
+#include "device/file_lock.h"
 #include "profile/text_codec.h"
+#include "profile/unique_fd.h"
 
 namespace tavro {
 namespace {
@@ -24,8 +28,9 @@ HidError NotHidraw(const std::string& path) {
 }
 
 // The node must be the very character device that sysfs lists as this hidraw node,
-// so that a symlink or a stray file under the same name never reaches hidapi.
-std::optional<HidError> CheckHidrawNode(const std::string& path) {
+// so that a symlink or a stray file under the same name never reaches hidapi. Gives the
+// device number it found in `device`.
+std::optional<HidError> CheckHidrawNode(const std::string& path, dev_t& device) {
     if (!IsHidrawPathName(path)) {
         return NotHidraw(path);
     }
@@ -46,12 +51,17 @@ std::optional<HidError> CheckHidrawNode(const std::string& path) {
         listedMajor != major(node.st_rdev) || listedMinor != minor(node.st_rdev)) {
         return NotHidraw(path);
     }
+    device = node.st_rdev;
     return std::nullopt;
 }
 
+// The exchange lock is an advisory lock on the node itself, which every process that
+// talks to the mouse opens; hidapi keeps its own descriptor to itself, so the lock is
+// taken on a second one of the same node.
 class HidapiDevice final : public HidDevice {
 public:
-    explicit HidapiDevice(hid_device* device) : device_(device) {}
+    HidapiDevice(hid_device* device, tavro::UniqueFd lockFd)
+        : device_(device), lockFd_(std::move(lockFd)) {}
     ~HidapiDevice() override { hid_close(device_); }
     HidapiDevice(const HidapiDevice&) = delete;
     HidapiDevice& operator=(const HidapiDevice&) = delete;
@@ -80,9 +90,29 @@ public:
         return static_cast<size_t>(got);
     }
 
+    bool LockExchanges(std::chrono::milliseconds wait) override {
+        return LockFileWithin(lockFd_.get(), wait);
+    }
+    void UnlockExchanges() override { ::flock(lockFd_.get(), LOCK_UN); }
+
 private:
     hid_device* device_;
+    UniqueFd lockFd_;
 };
+
+// A second descriptor of the node hidapi opened, checked to be the same device.
+HidResult<UniqueFd> OpenLockDescriptor(const std::string& path, dev_t device) {
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat node {};
+    if (!fd.valid() || ::fstat(fd.get(), &node) != 0) {
+        const int error = errno;
+        return HidError{error, path + ": " + std::strerror(error)};
+    }
+    if (!S_ISCHR(node.st_mode) || node.st_rdev != device) {
+        return NotHidraw(path);
+    }
+    return fd;
+}
 
 }  // namespace
 
@@ -109,7 +139,8 @@ std::vector<HidInterfaceInfo> HidapiBackend::ListInterfaces() {
 }
 
 HidResult<std::unique_ptr<HidDevice>> HidapiBackend::Open(const std::string& path) {
-    if (std::optional<HidError> refused = CheckHidrawNode(path)) {
+    dev_t node = 0;
+    if (std::optional<HidError> refused = CheckHidrawNode(path, node)) {
         return *refused;
     }
     errno = 0;
@@ -118,7 +149,13 @@ HidResult<std::unique_ptr<HidDevice>> HidapiBackend::Open(const std::string& pat
     if (device == nullptr) {
         return HidapiError(savedErrno, hid_error(nullptr));
     }
-    return std::unique_ptr<HidDevice>(std::make_unique<HidapiDevice>(device));
+    HidResult<UniqueFd> lockFd = OpenLockDescriptor(path, node);
+    if (!lockFd.ok()) {
+        hid_close(device);
+        return lockFd.error();
+    }
+    return std::unique_ptr<HidDevice>(
+        std::make_unique<HidapiDevice>(device, std::move(lockFd.value())));
 }
 
 bool IsHidrawPathName(const std::string& path) {

@@ -59,6 +59,11 @@ bool Exists(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool IsRegularFile(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 }  // namespace
 
 DataStream EncodeProfile(const ProfileRecord& r) {
@@ -155,8 +160,8 @@ FileStatus DecodeProfile(std::span<const uint8_t> bytes, ProfileRecord& record) 
 }
 
 FileResult SaveProfile(const ProfileRecord& record, const std::filesystem::path& path,
-                       WriteCalls& calls) {
-    if (Exists(path) && !IsLoadableProfile(path)) {
+                       ProfilePlace place, WriteCalls& calls) {
+    if (place == ProfilePlace::kDataFolder && IsRegularFile(path) && !IsLoadableProfile(path)) {
         const std::filesystem::path copy = UnreadableCopyPath(path);
         if (copy.empty()) {
             return {FileStatus::kNotWritten, EEXIST, path};

@@ -22,11 +22,21 @@ DataStream EncodeProfile(const ProfileRecord& record);
 // when every field was read; bytes after the last field are ignored.
 FileStatus DecodeProfile(std::span<const uint8_t> bytes, ProfileRecord& record);
 
-// Writes the record to its file, creating the folders on the way. Whatever stands at
-// the path and is not a loadable profile (a foreign or damaged file) is first kept
-// beside it under UnreadableCopyPath, so that it is never silently destroyed.
+// Where a profile file is saved decides what becomes of an unloadable file already there.
+enum class ProfilePlace {
+    // A path the user named (an export, the command line): replaced as any output is.
+    kNamedByUser,
+    // One of the program's own files in its data folder: a regular file there that does
+    // not load as a profile (foreign or damaged) is first kept beside it under
+    // UnreadableCopyPath, so that it is never silently destroyed.
+    kDataFolder,
+};
+
+// Writes the record to the file, creating the folders on the way, by the rule of every
+// file the program writes (AtomicWriteBatch): a folder, device, FIFO or socket at the
+// path is left alone (kNotAFile), a symbolic link is followed.
 FileResult SaveProfile(const ProfileRecord& record, const std::filesystem::path& path,
-                       WriteCalls& calls = SystemWriteCalls());
+                       ProfilePlace place, WriteCalls& calls = SystemWriteCalls());
 
 // Reads the file into the record; on any failure the record keeps what it had.
 FileResult LoadProfile(const std::filesystem::path& path, ProfileRecord& record);

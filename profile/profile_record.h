@@ -11,6 +11,10 @@ namespace tavro {
 inline constexpr int kProfileCount = 5;
 inline constexpr int kButtonCount = 9;
 
+// `direction` of every macro event, in every form (library, button copy, device slot).
+inline constexpr uint8_t kDirectionPress = 0;
+inline constexpr uint8_t kDirectionRelease = 1;
+
 // One event of a button's macro copy; meanings as for library events.
 struct CMacroEvent {
     uint8_t kind = 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "device/lift_distance.h"
+
 // The value rules of the settings pages, in one place: the ranges and steps of their
 // sliders, boxes and edits, the report-rate boxes and the lighting words. The pages
 // set up their controls from here and tavroctl checks what a user types against the
@@ -30,8 +32,8 @@ struct ValueRange {
 inline constexpr ValueRange kDpi{50, 7000, 50};  // both three-thumb sliders
 inline constexpr int kDpiLevelCount = 3;
 inline constexpr ValueRange kPointerSpeed{1, 10, 1};
-inline constexpr ValueRange kLiftDistance{1, 32, 1};  // the slider; the mouse keeps 31 at most
-inline constexpr ValueRange kAngleSnap{0, 15, 1};     // the drop-down's entries "0" … "15"
+inline constexpr ValueRange kLiftDistance{kMinLiftDistanceSetting, kMaxLiftDistanceSetting, 1};
+inline constexpr ValueRange kAngleSnap{0, 15, 1};  // the drop-down's entries "0" … "15"
 inline constexpr ValueRange kDefinedValue{-30, 30, 1};
 
 // Mouse settings page. The double-click slider holds 1600 − the double-click time, so

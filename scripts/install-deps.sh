@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make ninja-build pkg-config clang-format
-    # tests
-    libgtest-dev libgmock-dev
+    # tests: the format check lists the tracked files with git
+    git libgtest-dev libgmock-dev
     # device link: hidraw backend and hot-plug
     libhidapi-dev libudev-dev
     # command-line tool
@@ -21,8 +21,9 @@ packages=(
     fonts-inter fonts-liberation
     # fuzzing
     clang-14 libclang-rt-14-dev
-    # kernel HID path test in a small VM
-    qemu-system-x86 busybox-static cpio kmod
+    # kernel HID path test in a small VM: qemu, the initramfs tools, and xz to unpack
+    # Debian's kernel
+    qemu-system-x86 busybox-static cpio kmod xz-utils
 )
 
 missing=()

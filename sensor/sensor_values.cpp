@@ -4,11 +4,6 @@
 
 namespace tavro {
 
-uint8_t ClampLiftDistance(int distance) {
-    return static_cast<uint8_t>(
-        std::clamp(distance, kMinTestedLiftDistance, kMaxTestedLiftDistance));
-}
-
 int SurfaceLevelFromQuality(uint8_t quality) {
     if (quality <= 1) {
         return 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "device/device_link.h"
 
@@ -18,12 +19,13 @@ HidError ErrorOf(int code) {
 class SimHidDevice final : public HidDevice {
 public:
     explicit SimHidDevice(SimHidBackend& backend) : backend_(backend) { ++backend_.openHandles_; }
-    ~SimHidDevice() override { --backend_.openHandles_; }
+    // Closing the handle lets go of its lock, as closing a node does.
+    ~SimHidDevice() override {
+        UnlockExchanges();
+        --backend_.openHandles_;
+    }
 
     HidResult<HidSent> SendFeatureReport(std::span<const uint8_t> report) override {
-        if (!backend_.pluggedIn_) {
-            return ErrorOf(ENODEV);
-        }
         const int error = backend_.mouse_.HandleSetFeature(report);
         if (error != 0) {
             return ErrorOf(error);
@@ -32,9 +34,6 @@ public:
     }
 
     HidResult<size_t> GetFeatureReport(std::span<uint8_t> report) override {
-        if (!backend_.pluggedIn_) {
-            return ErrorOf(ENODEV);
-        }
         if (report.empty()) {
             return ErrorOf(EINVAL);
         }
@@ -46,12 +45,23 @@ public:
         return reply.bytes.size();
     }
 
+    bool LockExchanges(std::chrono::milliseconds wait) override {
+        locked_ = locked_ || backend_.mouse_.LockExchanges(wait);
+        return locked_;
+    }
+    void UnlockExchanges() override {
+        if (std::exchange(locked_, false)) {
+            backend_.mouse_.UnlockExchanges();
+        }
+    }
+
 private:
     SimHidBackend& backend_;
+    bool locked_ = false;
 };
 
 std::vector<HidInterfaceInfo> SimHidBackend::ListInterfaces() {
-    if (!pluggedIn_) {
+    if (!mouse_.PluggedIn()) {
         return {};
     }
     return {
@@ -62,7 +72,7 @@ std::vector<HidInterfaceInfo> SimHidBackend::ListInterfaces() {
 }
 
 HidResult<std::unique_ptr<HidDevice>> SimHidBackend::Open(const std::string& path) {
-    if (!pluggedIn_ || path != kSimDevicePath) {
+    if (path != kSimDevicePath || !mouse_.PluggedIn()) {
         return ErrorOf(ENOENT);
     }
     if (openError_) {

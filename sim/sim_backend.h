@@ -16,8 +16,9 @@ inline constexpr char kSimDevicePath[] = "sim:/0003:3D71:4A96.0001";
 
 // The simulated mouse as an in-process HID backend: it lists a mouse collection
 // (0x0001/2), a keyboard collection (0x0001/6) and the vendor collection (0xFF01/2),
-// all with the TAVRO ids, and passes every report of an open handle to the SimMouse.
-// The mouse must outlive the backend, and the backend every device it opened.
+// all with the TAVRO ids, and passes every report of an open handle to the SimMouse,
+// whose state file also carries the exchange lock. The mouse must outlive the backend,
+// and the backend every device it opened.
 class SimHidBackend final : public HidBackend {
 public:
     explicit SimHidBackend(SimMouse& mouse) : mouse_(mouse) {}
@@ -29,11 +30,11 @@ public:
     void RefuseOpen(HidError error) { openError_ = std::move(error); }
     void AllowOpen() { openError_.reset(); }
 
-    // Unplugged, the mouse is not listed, does not open, and every call on a handle
-    // still open fails with ENODEV.
-    void Unplug() { pluggedIn_ = false; }
-    void PlugIn() { pluggedIn_ = true; }
-    bool IsPluggedIn() const { return pluggedIn_; }
+    // Unplugged (in the mouse's state, so every process sharing it sees it), the mouse
+    // is not listed, does not open, and every call on a handle still open fails with
+    // ENODEV.
+    void Unplug() { mouse_.SetPluggedIn(false); }
+    void PlugIn() { mouse_.SetPluggedIn(true); }
 
     int OpenHandleCount() const { return openHandles_; }
 
@@ -42,7 +43,6 @@ private:
 
     SimMouse& mouse_;
     std::optional<HidError> openError_;
-    bool pluggedIn_ = true;
     int openHandles_ = 0;
 };
 

@@ -5,12 +5,24 @@
 #include <cerrno>
 #include <utility>
 
+#include "device/lift_distance.h"
 #include "profile/little_endian.h"
 
 namespace tavro {
 namespace {
 
 constexpr size_t kReceivedReportsKept = 256;  // enough for any test, bounded for long demos
+// How long one request waits for another process's exchange sequence to end.
+constexpr std::chrono::seconds kRequestLockWait{10};
+
+int ErrorOf(const FileResult& result) {
+    return result.error != 0 ? result.error : EIO;
+}
+
+// The change is in place for every other process to see, durable or not.
+bool Saved(const FileResult& result) {
+    return result.ok() || result.status == FileStatus::kNotDurable;
+}
 
 bool AllZero(std::span<const uint8_t> report, size_t from, size_t to) {
     return std::all_of(report.begin() + from, report.begin() + to,
@@ -19,13 +31,42 @@ bool AllZero(std::span<const uint8_t> report, size_t from, size_t to) {
 
 }  // namespace
 
-SimMouse::SimMouse(std::optional<std::filesystem::path> stateFile)
-    : stateFile_(std::move(stateFile)) {
+SimMouse::SimMouse(std::optional<std::filesystem::path> stateFile, WriteCalls& calls) {
     status_[0] = kStatusReportId;
-    Reload();
+    if (stateFile) {
+        stateFile_.emplace(std::move(*stateFile), calls);
+        Reload();
+    }
 }
 
 int SimMouse::HandleSetFeature(std::span<const uint8_t> report) {
+    if (!stateFile_) {
+        return HandleRequest(report);
+    }
+    if (!stateFile_->Hold(kRequestLockWait)) {
+        return EBUSY;
+    }
+    int error = Reload();
+    if (error == 0) {
+        const SimMouseState before = state_;
+        error = HandleRequest(report);
+        if (state_ != before) {
+            const FileResult saved = stateFile_->Save(state_);
+            if (!Saved(saved)) {
+                state_ = before;
+                Reply(kSimStatusRejected);
+                error = ErrorOf(saved);
+            }
+        }
+    }
+    stateFile_->Release();
+    return error;
+}
+
+int SimMouse::HandleRequest(std::span<const uint8_t> report) {
+    if (!state_.pluggedIn) {
+        return ENODEV;
+    }
     received_.emplace_back(report.begin(), report.end());
     if (received_.size() > kReceivedReportsKept) {
         received_.pop_front();
@@ -42,7 +83,6 @@ int SimMouse::HandleSetFeature(std::span<const uint8_t> report) {
     if (!command && !imageHalf) {
         return EPIPE;
     }
-    Reload();
     const bool wellFormed = command ? HandleCommand(report) : HandleImageHalf(report);
     if (!wellFormed) {
         pendingHalfSlot_.reset();
@@ -52,6 +92,14 @@ int SimMouse::HandleSetFeature(std::span<const uint8_t> report) {
 }
 
 SimGetReply SimMouse::HandleGetFeature(uint8_t reportId, size_t length) {
+    if (stateFile_) {
+        if (const int error = Reload(); error != 0) {
+            return {error, {}};
+        }
+    }
+    if (!state_.pluggedIn) {
+        return {ENODEV, {}};
+    }
     if (reportId != kStatusReportId || length == 0) {
         return {EPIPE, {}};
     }
@@ -94,10 +142,7 @@ bool SimMouse::HandleCommand(std::span<const uint8_t> report) {
             if (subCommand != 0 || argument >= kProfileCount) {
                 return false;
             }
-            if (state_.activeSlot != argument) {
-                state_.activeSlot = argument;
-                Save();
-            }
+            state_.activeSlot = argument;
             Reply(kStatusDone);
             return true;
         case kCommandSurface: {
@@ -116,14 +161,11 @@ bool SimMouse::HandleCommand(std::span<const uint8_t> report) {
             return true;
         }
         case kCommandLiftDistance:
-            if (argument < kSimMinLiftDistance || argument > kSimMaxLiftDistance) {
+            if (!IsCommandLiftDistance(argument)) {
                 return false;
             }
             if (subCommand == kSubCommandSaveLiftDistance) {
-                if (state_.liftDistance != argument) {
-                    state_.liftDistance = argument;
-                    Save();
-                }
+                state_.liftDistance = argument;
             } else if (subCommand != kSubCommandTestLiftDistance) {
                 return false;
             }
@@ -156,7 +198,6 @@ bool SimMouse::HandleImageHalf(std::span<const uint8_t> report) {
     ConfigImage& image = state_.images[slot];
     std::copy(pendingHalf_.begin(), pendingHalf_.end(), image.begin());
     std::copy(data.begin(), data.end(), image.begin() + kImageHalfSize);
-    Save();
     Reply(kStatusDone);
     return true;
 }
@@ -168,21 +209,63 @@ void SimMouse::Reply(uint8_t status, std::span<const uint8_t> values) {
     std::copy(values.begin(), values.end(), status_.begin() + kReplyOffset);
 }
 
-SimMouseState SimMouse::State() {
-    Reload();
-    return state_;
+bool SimMouse::LockExchanges(std::chrono::milliseconds wait) {
+    return !stateFile_ || stateFile_->Hold(wait);
 }
 
-void SimMouse::SetState(const SimMouseState& state) {
-    assert(state.activeSlot < kProfileCount);
-    state_ = state;
-    Save();
+void SimMouse::UnlockExchanges() {
+    if (stateFile_ && stateFile_->held()) {
+        stateFile_->Release();
+    }
+}
+
+SimMouseState SimMouse::State() {
+    if (stateFile_) {
+        Reload();
+    }
+    return state_;
 }
 
 ConfigImage SimMouse::Image(int slot) {
     assert(slot >= 0 && slot < kProfileCount);
-    Reload();
-    return state_.images[slot];
+    return State().images[slot];
+}
+
+bool SimMouse::PluggedIn() {
+    return State().pluggedIn;
+}
+
+FileResult SimMouse::ChangeState(const std::function<void(SimMouseState&)>& change) {
+    if (!stateFile_) {
+        change(state_);
+        assert(state_.activeSlot < kProfileCount);
+        return {};
+    }
+    if (!stateFile_->Hold(kRequestLockWait)) {
+        return {FileStatus::kNotWritten, EBUSY, stateFile_->path()};
+    }
+    FileResult result;
+    if (const int error = Reload(); error != 0) {
+        result = {FileStatus::kUnreadable, error, stateFile_->path()};
+    } else {
+        SimMouseState changed = state_;
+        change(changed);
+        assert(changed.activeSlot < kProfileCount);
+        result = stateFile_->Save(changed);
+        if (Saved(result)) {
+            state_ = changed;
+        }
+    }
+    stateFile_->Release();
+    return result;
+}
+
+FileResult SimMouse::SetState(const SimMouseState& state) {
+    return ChangeState([&](SimMouseState& current) { current = state; });
+}
+
+FileResult SimMouse::SetPluggedIn(bool pluggedIn) {
+    return ChangeState([&](SimMouseState& current) { current.pluggedIn = pluggedIn; });
 }
 
 void SimMouse::ScriptStatuses(std::span<const uint8_t> statuses) {
@@ -208,17 +291,14 @@ void SimMouse::StopRefusing() {
     refusalError_.reset();
 }
 
-void SimMouse::Reload() {
-    // After a failed write the file holds an older state than memory does.
-    if (stateFile_ && fileCurrent_) {
-        state_ = LoadSimState(*stateFile_).value_or(SimMouseState{});
+int SimMouse::Reload() {
+    SimMouseState loaded;
+    const FileResult result = stateFile_->Load(loaded);
+    if (!result) {
+        return ErrorOf(result);
     }
-}
-
-void SimMouse::Save() {
-    if (stateFile_) {
-        fileCurrent_ = SaveSimState(*stateFile_, state_);
-    }
+    state_ = loaded;
+    return 0;
 }
 
 }  // namespace tavro

@@ -1,25 +1,25 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "device/device_reports.h"
+#include "profile/atomic_write.h"
 #include "sim/sim_state.h"
+#include "sim/sim_state_file.h"
 
 namespace tavro {
 
 // Status the simulated mouse reports for a request it did not accept. The program
 // reads it as "no result yet" and gives up after five reads.
 inline constexpr uint8_t kSimStatusRejected = 0x02;
-
-// The mouse's lift-off sensor takes distances in this range.
-inline constexpr uint8_t kSimMinLiftDistance = 6;
-inline constexpr uint8_t kSimMaxLiftDistance = 31;
 
 // What a front end hands back to the host for a get-feature request.
 struct SimGetReply {
@@ -38,21 +38,36 @@ enum class SimRefusal { kOnce, kAlways };
 // a malformed one gets kSimStatusRejected, and a report of an unknown id or length is
 // stalled (EPIPE) as a USB device stalls a request it does not declare.
 //
-// With a state file, the state is read before every request and written after every
-// change, so processes that share the file share one mouse. A missing or unreadable
-// file reads as the factory state; after a write that fails the mouse runs on what it
-// holds in memory until a write succeeds again.
+// With a state file (made ready by PrepareSimStateFile), every request loads the state,
+// handles the request and saves the change under the file's lock, so processes that
+// share the file share one mouse and never lose each other's changes. A request whose
+// state cannot be loaded or saved fails as a device error does (the errno of the
+// failing call, EIO when there is none), and the mouse keeps what the file holds:
+// nothing is answered "done" that did not happen.
+//
+// Unplugged (SimMouseState::pluggedIn), every request fails with ENODEV.
 class SimMouse {
 public:
-    explicit SimMouse(std::optional<std::filesystem::path> stateFile = std::nullopt);
+    explicit SimMouse(std::optional<std::filesystem::path> stateFile = std::nullopt,
+                      WriteCalls& calls = SystemWriteCalls());
 
     // 0 when the report is taken, else the errno the host sees.
     int HandleSetFeature(std::span<const uint8_t> report);
     SimGetReply HandleGetFeature(uint8_t reportId, size_t length);
 
+    // Holds the mouse for a sequence of exchanges against other processes sharing the
+    // state file, waiting at most `wait` (0: tries once). Always granted without one.
+    bool LockExchanges(std::chrono::milliseconds wait);
+    void UnlockExchanges();
+
+    // The state as the file holds it now (the last one known when it cannot be read).
     SimMouseState State();
-    void SetState(const SimMouseState& state);
     ConfigImage Image(int slot);
+    bool PluggedIn();
+    // Loads, changes and saves the state as one step under the state file's lock.
+    FileResult ChangeState(const std::function<void(SimMouseState&)>& change);
+    FileResult SetState(const SimMouseState& state);
+    FileResult SetPluggedIn(bool pluggedIn);
 
     // Faults for tests. Scripted replies answer the next status reads, in order, before
     // the real status; a refused send is not looked at.
@@ -66,14 +81,14 @@ public:
     void ClearReceivedReports() { received_.clear(); }
 
 private:
-    void Reload();
-    void Save();
+    // 0, or the errno of the load that failed.
+    int Reload();
     void Reply(uint8_t status, std::span<const uint8_t> values = {});
     bool HandleCommand(std::span<const uint8_t> report);
     bool HandleImageHalf(std::span<const uint8_t> report);
+    int HandleRequest(std::span<const uint8_t> report);
 
-    std::optional<std::filesystem::path> stateFile_;
-    bool fileCurrent_ = true;
+    std::optional<SimStateFile> stateFile_;
     SimMouseState state_;
     StatusReport status_{};
     std::deque<StatusReport> scripted_;

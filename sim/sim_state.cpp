@@ -1,13 +1,11 @@
 #include "sim/sim_state.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <random>
-#include <string>
-#include <system_error>
-#include <vector>
 
+#include "profile/atomic_write.h"
+#include "profile/file_io.h"
 #include "profile/little_endian.h"
 
 namespace tavro {
@@ -22,20 +20,24 @@ constexpr size_t kOffsetActiveSlot = 9;
 constexpr size_t kOffsetFirmwareVersion = 10;
 constexpr size_t kOffsetLiftDistance = 12;
 constexpr size_t kOffsetSurfaceQuality = 13;
+constexpr size_t kOffsetFlags = 14;
+constexpr uint8_t kFlagUnplugged = 0x01;
 constexpr size_t kOffsetImages = 16;
-constexpr size_t kStateFileSize = kOffsetImages + kProfileCount * kConfigImageSize;
 
 static_assert(kMagicSize == kOffsetFormatVersion);
-static_assert(kStateFileSize == 10256);
+static_assert(kOffsetImages + kProfileCount * kConfigImageSize == kSimStateFileSize);
 
-std::vector<uint8_t> Encode(const SimMouseState& state) {
-    std::vector<uint8_t> bytes(kStateFileSize, 0);
+}  // namespace
+
+std::vector<uint8_t> EncodeSimState(const SimMouseState& state) {
+    std::vector<uint8_t> bytes(kSimStateFileSize, 0);
     std::memcpy(bytes.data(), kMagic, kMagicSize);
     bytes[kOffsetFormatVersion] = kFormatVersion;
     bytes[kOffsetActiveSlot] = state.activeSlot;
     StoreU16(&bytes[kOffsetFirmwareVersion], state.firmwareVersion);
     bytes[kOffsetLiftDistance] = state.liftDistance;
     bytes[kOffsetSurfaceQuality] = state.surfaceQuality;
+    bytes[kOffsetFlags] = state.pluggedIn ? 0 : kFlagUnplugged;
     for (int slot = 0; slot < kProfileCount; ++slot) {
         std::copy(state.images[slot].begin(), state.images[slot].end(),
                   bytes.begin() + kOffsetImages + slot * kConfigImageSize);
@@ -43,64 +45,51 @@ std::vector<uint8_t> Encode(const SimMouseState& state) {
     return bytes;
 }
 
-std::string RandomSuffix() {
-    std::random_device entropy;
-    return std::to_string(entropy()) + std::to_string(entropy());
-}
-
-}  // namespace
-
-std::optional<SimMouseState> LoadSimState(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
+FileStatus DecodeSimState(std::span<const uint8_t> bytes, SimMouseState& state) {
+    const size_t magicBytes = std::min(bytes.size(), kMagicSize);
+    if (!std::equal(bytes.begin(), bytes.begin() + magicBytes, kMagic)) {
+        return FileStatus::kForeignSignature;
     }
-    // One byte more than a state file holds, so that a longer file is caught too.
-    std::vector<char> bytes(kStateFileSize + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<size_t>(in.gcount()) != kStateFileSize) {
-        return std::nullopt;
+    if (bytes.size() <= kOffsetFormatVersion) {
+        return FileStatus::kTruncated;
     }
-    const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    if (std::memcmp(data, kMagic, kMagicSize) != 0 ||
-        data[kOffsetFormatVersion] != kFormatVersion || data[kOffsetActiveSlot] >= kProfileCount) {
-        return std::nullopt;
+    if (bytes[kOffsetFormatVersion] != kFormatVersion) {
+        return FileStatus::kForeignSignature;
     }
-    SimMouseState state;
-    state.activeSlot = data[kOffsetActiveSlot];
-    state.firmwareVersion = LoadU16(data + kOffsetFirmwareVersion);
-    state.liftDistance = data[kOffsetLiftDistance];
-    state.surfaceQuality = data[kOffsetSurfaceQuality];
+    if (bytes.size() < kSimStateFileSize) {
+        return FileStatus::kTruncated;
+    }
+    if (bytes.size() > kSimStateFileSize || bytes[kOffsetActiveSlot] >= kProfileCount) {
+        return FileStatus::kDamaged;
+    }
+    SimMouseState read;
+    read.activeSlot = bytes[kOffsetActiveSlot];
+    read.firmwareVersion = LoadU16(&bytes[kOffsetFirmwareVersion]);
+    read.liftDistance = bytes[kOffsetLiftDistance];
+    read.surfaceQuality = bytes[kOffsetSurfaceQuality];
+    read.pluggedIn = (bytes[kOffsetFlags] & kFlagUnplugged) == 0;
     for (int slot = 0; slot < kProfileCount; ++slot) {
-        const uint8_t* image = data + kOffsetImages + slot * kConfigImageSize;
-        std::copy(image, image + kConfigImageSize, state.images[slot].begin());
+        const auto image = bytes.subspan(kOffsetImages + slot * kConfigImageSize, kConfigImageSize);
+        std::copy(image.begin(), image.end(), read.images[slot].begin());
     }
-    return state;
+    state = read;
+    return FileStatus::kOk;
 }
 
-bool SaveSimState(const std::filesystem::path& file, const SimMouseState& state) {
-    const std::vector<uint8_t> bytes = Encode(state);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp-" + RandomSuffix();
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+FileResult LoadSimState(const std::filesystem::path& file, SimMouseState& state) {
+    std::vector<uint8_t> bytes;
+    // One byte more than a state file holds, so that a longer file is read as damaged.
+    FileResult result = ReadWholeFile(file, bytes, kSimStateFileSize + 1);
+    if (result.status == FileStatus::kUnreadable && result.error == EFBIG) {
+        result = {FileStatus::kDamaged, 0, file};
+    } else if (result) {
+        result.status = DecodeSimState(bytes, state);
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return result;
+}
+
+FileResult SaveSimState(const std::filesystem::path& file, const SimMouseState& state) {
+    return WriteFileAtomically(file, EncodeSimState(state));
 }
 
 }  // namespace tavro

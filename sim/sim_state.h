@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
+#include <span>
+#include <vector>
 
 #include "device/config_image.h"
+#include "profile/file_result.h"
 #include "profile/profile_record.h"
 
 namespace tavro {
@@ -17,6 +19,9 @@ struct SimMouseState {
     uint16_t firmwareVersion = 124;  // version × 100
     uint8_t liftDistance = 12;       // the saved one
     uint8_t surfaceQuality = 38;     // what an analysis measures
+    // Unplugged, the mouse is not listed, does not open, and every exchange on a handle
+    // still open fails as with a removed device.
+    bool pluggedIn = true;
 
     bool operator==(const SimMouseState&) const = default;
 };
@@ -28,14 +33,23 @@ struct SimMouseState {
 //   10–11  firmware version × 100
 //   12     saved lift distance
 //   13     surface quality
-//   14–15  0
+//   14     flags: bit 0 set while unplugged (so files written before it read as plugged in)
+//   15     0
 //   16…    the five 2048-byte images, slot 0 first
-// Anything else (missing, short, long, another magic or version, a slot above 4) does
-// not load.
-std::optional<SimMouseState> LoadSimState(const std::filesystem::path& file);
+inline constexpr size_t kSimStateFileSize = 10256;
 
-// Writes a temporary file beside `file` and renames it over `file`, so a reader in
-// another process sees the old state or the new one, never half of each.
-bool SaveSimState(const std::filesystem::path& file, const SimMouseState& state);
+std::vector<uint8_t> EncodeSimState(const SimMouseState& state);
+
+// kForeignSignature for another magic or format version, kTruncated for a short file,
+// kDamaged for a long one or an active slot above 4; the state changes only on kOk.
+FileStatus DecodeSimState(std::span<const uint8_t> bytes, SimMouseState& state);
+
+// Reads the state file through the core's whole-file read: never blocks on a FIFO or
+// device, and says what is there when it is not a file.
+FileResult LoadSimState(const std::filesystem::path& file, SimMouseState& state);
+
+// Replaces the file by the core's atomic write (synced, a symbolic link followed), so
+// that a reader in another process sees the old state or the new one, never half of each.
+FileResult SaveSimState(const std::filesystem::path& file, const SimMouseState& state);
 
 }  // namespace tavro

@@ -27,6 +27,7 @@
 #include "device/device_link.h"
 #include "device/device_reports.h"
 #include "sim/sim_mouse.h"
+#include "sim/sim_state_file.h"
 
 namespace {
 
@@ -256,6 +257,13 @@ private:
 
 int main(int argc, char** argv) {
     const Options options = ParseOptions(argc, argv);
+    if (options.stateFile) {
+        const tavro::FileResult prepared = tavro::PrepareSimStateFile(*options.stateFile);
+        if (!prepared) {
+            std::fprintf(stderr, "tavro-uhid-mouse: %s\n", tavro::Describe(prepared).c_str());
+            return 2;
+        }
+    }
     const int fd = open("/dev/uhid", O_RDWR | O_CLOEXEC);
     if (fd < 0) {
         std::fprintf(stderr, "tavro-uhid-mouse: /dev/uhid: %s\n", std::strerror(errno));

@@ -2,7 +2,7 @@
 
 #include "buttons/pointer_settings.h"
 #include "buttons/pointer_settings_group.h"
-#include "buttons/recording_pointer_settings.h"
+#include "tests/support/recording_pointer_settings.h"
 
 namespace tavro {
 namespace {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim/sim_backend.h"
+#include "tests/support/recording_sleeper.h"
 
 namespace tavro {
 namespace {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/device/scripted_backend.h"
+#include "tests/support/recording_sleeper.h"
 
 namespace tavro {
 namespace {

@@ -5,7 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "buttons/button_functions.h"
+#include "device/config_image.h"
 #include "macros/event_description.h"
+#include "macros/macro_limits.h"
 
 namespace tavro {
 namespace {
@@ -176,12 +179,34 @@ TEST(MacroModel, DescribesMouseAndWheelEventsByKeyThenDirection) {
 TEST(MacroModel, HoldMacrosHaveEventsAndNoRelease) {
     EXPECT_FALSE(IsHoldMacro(nullptr));
     CMacro macro;
-    EXPECT_FALSE(IsHoldMacro(&macro));
     macro.AddEvent(kKey, 0x10, 0, 0, InsertMode::Append);
     macro.AddEvent(kKey, 0x41, 0, 0, InsertMode::Append);
     EXPECT_TRUE(IsHoldMacro(&macro));
     macro.AddEvent(kKey, 0x41, 1, 0, InsertMode::Append);
     EXPECT_FALSE(IsHoldMacro(&macro));
+}
+
+// The one place the two users of the hold rule differ, each on purpose.
+TEST(HoldMacro, AnEmptyMacroIsNoHoldMacroOnThePageButHeldOnTheMouse) {
+    std::vector<CMacro> library(1);
+    library[0].id = 16;
+    library[0].name = u"Empty";
+    EXPECT_FALSE(IsHoldMacro(&library[0]));
+
+    ProfileRecord record;
+    record.buttons[2] = {2, 14, 16, 2};
+    record.buttonMacros[2] = *CopyForButton(library, 16);
+    DeviceProfile device;
+    PackProfile(record, device);
+    EXPECT_EQ(device.macroSlots[2].count, 0);
+    EXPECT_EQ(device.buttons[2].actionArgument, kHoldMacroMarker);
+}
+
+TEST(MacroModel, AMacroTakesNoEventBeyondTheLibraryLimit) {
+    CMacro macro = MacroWithKeys(kMaxMacroEvents);
+    EXPECT_FALSE(macro.AddEvent(kKey, 0x41, 0, 0, InsertMode::AfterSelected));
+    EXPECT_EQ(macro.events.size(), size_t{kMaxMacroEvents});
+    EXPECT_EQ(macro.FirstSelectedIndex(), kMaxMacroEvents - 1);
 }
 
 TEST(MacroModel, CopiesTheFirstLibraryMacroWithTheIdentifierForAButton) {

@@ -196,7 +196,7 @@ void RenameDlgTest::aLongNameIsKeptInTheFileAndCutForTheMouse() {
     QTemporaryDir folder;
     const std::filesystem::path path =
         folder.filePath(QStringLiteral("Profile4.profile")).toStdString();
-    QVERIFY(SaveProfile(record, path).ok());
+    QVERIFY(SaveProfile(record, path, ProfilePlace::kDataFolder).ok());
     ProfileRecord loaded;
     QVERIFY(LoadProfile(path, loaded).ok());
     QCOMPARE(QString::fromStdU16String(loaded.name), longName);

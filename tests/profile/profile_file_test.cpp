@@ -22,6 +22,9 @@ using testing::TempFolder;
 using testing::WriteBytes;
 using Bytes = std::vector<uint8_t>;
 
+constexpr ProfilePlace kUser = ProfilePlace::kNamedByUser;
+constexpr ProfilePlace kData = ProfilePlace::kDataFolder;
+
 void Append(Bytes& bytes, std::initializer_list<int> values) {
     for (int v : values) {
         bytes.push_back(static_cast<uint8_t>(v));
@@ -213,30 +216,30 @@ TEST(ProfileFile, LoadReportsWhyAFileWasNotTaken) {
               FileStatus::kForeignSignature);
     EXPECT_TRUE(record == UnusualRecord());
 
-    ASSERT_TRUE(SaveProfile(DefaultRecord(), folder / "Default2.profile"));
+    ASSERT_TRUE(SaveProfile(DefaultRecord(), folder / "Default2.profile", kData));
     const FileResult loaded = LoadProfile(folder / "Default2.profile", record);
     EXPECT_TRUE(loaded);
     EXPECT_EQ(loaded.path, folder / "Default2.profile");
     EXPECT_EQ(record.name, u"Profile1");
 }
 
-TEST(ProfileFile, AnUnloadableFileIsKeptAsideBeforeItIsReplaced) {
+TEST(ProfileFile, AnUnloadableFileInTheDataFolderIsKeptAsideBeforeItIsReplaced) {
     TempFolder folder;
     const auto path = folder / "Profiles/Default2.profile";
-    ASSERT_TRUE(SaveProfile(DefaultRecord(), path));  // creates the folder
+    ASSERT_TRUE(SaveProfile(DefaultRecord(), path, kData));  // creates the folder
 
     Bytes truncated = ReadBytes(path);
     truncated.resize(30);
     WriteBytes(path, truncated);
-    ASSERT_TRUE(SaveProfile(UnusualRecord(), path));
+    ASSERT_TRUE(SaveProfile(UnusualRecord(), path, kData));
     EXPECT_EQ(ReadBytes(folder / "Profiles/Default2.profile.unreadable"), truncated);
 
     const Bytes foreign = {'M', 'Z', 0x90, 0};
     WriteBytes(path, foreign);
-    ASSERT_TRUE(SaveProfile(UnusualRecord(), path));
+    ASSERT_TRUE(SaveProfile(UnusualRecord(), path, kData));
     EXPECT_EQ(ReadBytes(folder / "Profiles/Default2.profile.unreadable2"), foreign);
 
-    ASSERT_TRUE(SaveProfile(DefaultRecord(), path));  // a good file is simply replaced
+    ASSERT_TRUE(SaveProfile(DefaultRecord(), path, kData));  // a good file is simply replaced
     EXPECT_EQ(EntryNames(folder / "Profiles"),
               (std::vector<std::string>{"Default2.profile", "Default2.profile.unreadable",
                                         "Default2.profile.unreadable2"}));
@@ -245,12 +248,34 @@ TEST(ProfileFile, AnUnloadableFileIsKeptAsideBeforeItIsReplaced) {
     EXPECT_EQ(loaded.name, u"Profile1");
 }
 
+// Keeping aside is for the program's own files only: what the user names is output, and
+// what is not a file is never moved, wherever it stands.
+TEST(ProfileFile, NothingElseIsEverMovedAside) {
+    TempFolder folder;
+    const Bytes notes = {'n', 'o', 't', 'e', 's'};
+    WriteBytes(folder / "notes.txt", notes);
+    ASSERT_TRUE(SaveProfile(DefaultRecord(), folder / "notes.txt", kUser));
+    ProfileRecord loaded;
+    EXPECT_TRUE(LoadProfile(folder / "notes.txt", loaded));
+
+    std::filesystem::create_directories(folder / "Profiles/Default3.profile");
+    for (const ProfilePlace place : {kUser, kData}) {
+        const FileResult refused =
+            SaveProfile(DefaultRecord(), folder / "Profiles/Default3.profile", place);
+        EXPECT_EQ(refused.status, FileStatus::kNotAFile);
+        EXPECT_EQ(refused.found, FileKind::kFolder);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Profiles/Default3.profile"));
+    EXPECT_EQ(EntryNames(folder.path()), (std::vector<std::string>{"Profiles", "notes.txt"}));
+    EXPECT_EQ(EntryNames(folder / "Profiles"), std::vector<std::string>{"Default3.profile"});
+}
+
 TEST(ProfileFile, AFailedSaveLeavesThePreviousFileLoadable) {
     TempFolder folder;
     const auto path = folder / "Default1.profile";
-    ASSERT_TRUE(SaveProfile(UnusualRecord(), path));
+    ASSERT_TRUE(SaveProfile(UnusualRecord(), path, kData));
     FailingWriteCalls diskFull(0);
-    const FileResult result = SaveProfile(DefaultRecord(), path, diskFull);
+    const FileResult result = SaveProfile(DefaultRecord(), path, kData, diskFull);
     EXPECT_EQ(result.status, FileStatus::kNotWritten);
     EXPECT_EQ(result.error, ENOSPC);
     ProfileRecord loaded;

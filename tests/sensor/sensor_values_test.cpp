@@ -14,12 +14,5 @@ TEST(SensorValues, QualityMapsToTheElevenLevels) {
     }
 }
 
-TEST(SensorValues, LiftDistanceIsKeptTo6Through31) {
-    EXPECT_EQ(ClampLiftDistance(1), 6);
-    EXPECT_EQ(ClampLiftDistance(12), 12);
-    EXPECT_EQ(ClampLiftDistance(32), 31);
-    EXPECT_EQ(ClampLiftDistance(-5), 6);
-}
-
 }  // namespace
 }  // namespace tavro

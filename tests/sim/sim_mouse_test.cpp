@@ -1,16 +1,27 @@
 #include "sim/sim_mouse.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "device/device_commands.h"
 #include "device/device_link.h"
+#include "device/lift_distance.h"
+#include "profile/unique_fd.h"
 #include "sim/sim_backend.h"
+#include "sim/sim_state_file.h"
+#include "tests/support/failing_write_calls.h"
+#include "tests/support/recording_sleeper.h"
+#include "tests/support/temp_folder.h"
 
 namespace tavro {
 namespace {
@@ -153,29 +164,12 @@ TEST(SimMouse, FaultsComeInTheOrderScripted) {
 
 class SimStateFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = std::filesystem::path(::testing::TempDir()) /
-                 ("sim-state-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        file = folder / "mouse.state";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void SetUp() override { ASSERT_TRUE(PrepareSimStateFile(file)); }
 
-    void Write(const Bytes& bytes) {
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-    }
+    Bytes Read() { return testing::ReadBytes(file); }
 
-    Bytes Read() {
-        std::ifstream in(file, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::filesystem::path folder;
-    std::filesystem::path file;
+    testing::TempFolder folder;
+    std::filesystem::path file = folder / "mouse.state";
 };
 
 SimMouseState SampleState() {
@@ -184,6 +178,7 @@ SimMouseState SampleState() {
     state.firmwareVersion = 0x1234;
     state.liftDistance = 25;
     state.surfaceQuality = 7;
+    state.pluggedIn = false;
     for (int slot = 0; slot < kProfileCount; ++slot) {
         state.images[slot].fill(static_cast<uint8_t>(0x10 + slot));
     }
@@ -191,42 +186,56 @@ SimMouseState SampleState() {
 }
 
 TEST_F(SimStateFileTest, RoundTripsWithTheDocumentedHeader) {
+    EXPECT_EQ(Read(), EncodeSimState(SimMouseState{}));  // a missing file starts as the factory's
     ASSERT_TRUE(SaveSimState(file, SampleState()));
     const Bytes bytes = Read();
     ASSERT_EQ(bytes.size(), 10256u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 16),
-              (Bytes{'T', 'A', 'V', 'R', 'O', 'S', 'I', 'M', 1, 4, 0x34, 0x12, 25, 7, 0, 0}));
+              (Bytes{'T', 'A', 'V', 'R', 'O', 'S', 'I', 'M', 1, 4, 0x34, 0x12, 25, 7, 1, 0}));
     EXPECT_EQ(bytes[16], 0x10);
     EXPECT_EQ(bytes[16 + 4 * 2048], 0x14);
-    EXPECT_EQ(LoadSimState(file), SampleState());
+    SimMouseState loaded;
+    ASSERT_TRUE(LoadSimState(file, loaded));
+    EXPECT_EQ(loaded, SampleState());
+    // Files from before the unplugged flag hold 0 there: plugged in.
+    testing::WriteBytes(file, With(bytes, 14, 0));
+    ASSERT_TRUE(LoadSimState(file, loaded));
+    EXPECT_TRUE(loaded.pluggedIn);
     // Only the state file is left: the temporary one was renamed over it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    EXPECT_EQ(testing::EntryNames(folder.path()), std::vector<std::string>{"mouse.state"});
 }
 
-TEST_F(SimStateFileTest, DamagedFilesDoNotLoad) {
-    ASSERT_TRUE(SaveSimState(file, SampleState()));
+TEST_F(SimStateFileTest, DamagedFilesAreRefusedAndNeverReset) {
     const Bytes good = Read();
-    const std::vector<std::pair<const char*, Bytes>> damaged = {
-        {"empty", {}},
-        {"one byte short", Bytes(good.begin(), good.end() - 1)},
+    const std::tuple<const char*, Bytes, FileStatus> damaged[] = {
+        {"empty", {}, FileStatus::kTruncated},
+        {"one byte short", Bytes(good.begin(), good.end() - 1), FileStatus::kTruncated},
         {"one byte long",
          [&] {
              Bytes longer = good;
              longer.push_back(0);
              return longer;
-         }()},
-        {"other magic", With(good, 0, 'X')},
-        {"other format version", With(good, 8, 2)},
-        {"active slot five", With(good, 9, 5)},
+         }(),
+         FileStatus::kDamaged},
+        {"much longer, not even read", Bytes(3 * good.size(), 0x11), FileStatus::kDamaged},
+        {"other magic", With(good, 0, 'X'), FileStatus::kForeignSignature},
+        {"other format version", With(good, 8, 2), FileStatus::kForeignSignature},
+        {"active slot five", With(good, 9, 5), FileStatus::kDamaged},
     };
-    for (const auto& [name, bytes] : damaged) {
-        Write(bytes);
-        EXPECT_FALSE(LoadSimState(file)) << name;
+    for (const auto& [name, bytes, status] : damaged) {
+        testing::WriteBytes(file, bytes);
+        SimMouseState state;
+        EXPECT_EQ(LoadSimState(file, state).status, status) << name;
+        EXPECT_EQ(PrepareSimStateFile(file).status, status) << name;
         SimMouse mouse(file);
-        EXPECT_EQ(mouse.State(), SimMouseState{}) << name;
+        EXPECT_NE(mouse.HandleSetFeature(Command(kCommandSelectProfile, 0, 2)), 0) << name;
+        EXPECT_EQ(Read(), bytes) << name;
     }
-    std::filesystem::remove(file);
-    EXPECT_FALSE(LoadSimState(file));
+    if (::geteuid() != 0) {  // root reads any file
+        ASSERT_TRUE(SaveSimState(file, SimMouseState{}));
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+        EXPECT_EQ(PrepareSimStateFile(file).status, FileStatus::kUnreadable);
+    }
 }
 
 TEST_F(SimStateFileTest, ProcessesSharingTheFileShareOneMouse) {
@@ -245,12 +254,77 @@ TEST_F(SimStateFileTest, ProcessesSharingTheFileShareOneMouse) {
     ASSERT_EQ(tool.HandleSetFeature(Command(kCommandLiftDistance, 2, 30)), 0);
     EXPECT_EQ(SimMouse(file).State().liftDistance, 30);
     EXPECT_EQ(program.State().liftDistance, 30);
+
+    ASSERT_TRUE(tool.SetPluggedIn(false));
+    EXPECT_FALSE(program.PluggedIn());
+    EXPECT_EQ(program.HandleSetFeature(kFirmware), ENODEV);
+    EXPECT_EQ(program.HandleGetFeature(kStatusReportId, kStatusReportSize).error, ENODEV);
 }
 
-TEST_F(SimStateFileTest, MouseKeepsItsChangesWhenTheFileCannotBeWritten) {
-    SimMouse mouse(folder / "missing-folder" / "mouse.state");
-    ASSERT_EQ(mouse.HandleSetFeature(Command(kCommandSelectProfile, 0, 2)), 0);
-    EXPECT_EQ(mouse.State().activeSlot, 2);
+// Nothing may answer "done" that the file does not hold: the exchange fails as a
+// device error and the mouse keeps what the file has.
+TEST_F(SimStateFileTest, AChangeThatCannotBeSavedFailsTheExchange) {
+    testing::FailingWriteCalls diskFull(0);
+    SimMouse full(file, diskFull);
+    EXPECT_EQ(full.HandleSetFeature(Command(kCommandSelectProfile, 0, 2)), ENOSPC);
+    EXPECT_EQ(full.State().activeSlot, 0);
+    EXPECT_EQ(full.HandleSetFeature(kFirmware), 0);  // a request that changes nothing works
+
+    SimMouse gone(file);
+    std::filesystem::remove_all(folder.path());
+    EXPECT_NE(gone.HandleSetFeature(Command(kCommandSelectProfile, 0, 2)), 0);
+    const SimGetReply status = gone.HandleGetFeature(kStatusReportId, kStatusReportSize);
+    EXPECT_TRUE(status.error != 0 || status.bytes[kStatusOffset] != kStatusDone);
+}
+
+// The lock another process would take: a descriptor of its own on the file.
+UniqueFd LockedElsewhere(const std::filesystem::path& file) {
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    EXPECT_EQ(::flock(fd.get(), LOCK_EX | LOCK_NB), 0);
+    return fd;
+}
+
+TEST_F(SimStateFileTest, OneWriterAtATimeAndAPollDuringAnApplySkips) {
+    SimMouse applying(file);
+    SimHidBackend applyingBackend(applying);
+    RecordingSleeper sleeper;
+    DeviceLink apply(applyingBackend, sleeper);
+    SimMouse polling(file);
+    SimHidBackend pollingBackend(polling);
+    DeviceLink poll(pollingBackend, sleeper);
+    ASSERT_TRUE(apply.FindDevice());
+    ASSERT_TRUE(poll.FindDevice());
+
+    {
+        ExchangeLock held = apply.LockExchanges(std::chrono::milliseconds(0));
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(poll.LockExchanges(std::chrono::milliseconds(0)));
+        // Each change replaces the file; the lock must pass to the new one.
+        DeviceProfile profile;
+        PackProfile(ProfileRecord{}, profile);
+        ASSERT_EQ(WriteImage(apply, profile), DeviceResult::kDone);
+        EXPECT_FALSE(poll.LockExchanges(std::chrono::milliseconds(0)));
+        EXPECT_EQ(polling.Image(0), applying.Image(0));  // readers see whole states
+    }
+    EXPECT_TRUE(poll.LockExchanges(std::chrono::milliseconds(0)));
+
+    UniqueFd other = LockedElsewhere(file);
+    EXPECT_FALSE(apply.LockExchanges(std::chrono::milliseconds(0)));
+    other.Reset();
+    ExchangeLock kept = apply.LockExchanges(std::chrono::milliseconds(0));
+    EXPECT_TRUE(kept);
+    apply.CloseDevice();  // a closed handle holds nothing, whatever its lock object says
+    EXPECT_TRUE(poll.LockExchanges(std::chrono::milliseconds(0)));
+}
+
+TEST(SimMouse, EverySettingOfTheLiftDistanceSliderBecomesACommandTheMouseTakes) {
+    SimMouse mouse;
+    for (int setting = kMinLiftDistanceSetting; setting <= kMaxLiftDistanceSetting; ++setting) {
+        const uint8_t sent = LiftDistanceForCommand(setting);
+        ASSERT_EQ(mouse.HandleSetFeature(Command(kCommandLiftDistance, 1, sent)), 0);
+        EXPECT_EQ(StatusAfter(mouse), kStatusDone) << setting;
+        EXPECT_LE(LiftDistanceForImage(static_cast<uint8_t>(setting)), kMaxCommandLiftDistance);
+    }
 }
 
 // --- The in-process front end ---

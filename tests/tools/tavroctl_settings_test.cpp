@@ -156,7 +156,7 @@ TEST_F(TavroctlSettings, GetNamesWhatItCannotPrintAndEscapesNames) {
     ProfileRecord record;
     record.name = u"two\nlines";
     record.xySeparate = 1;
-    ASSERT_TRUE(SaveProfile(record, Path("odd.profile")));
+    ASSERT_TRUE(SaveProfile(record, Path("odd.profile"), ProfilePlace::kNamedByUser));
     EXPECT_EQ(Tool("get " + Path("odd.profile") + " name rate").out,
               "name=two\\x0Alines\nrate=1000\n");
     const ToolRun dpi = Tool("get " + Path("odd.profile") + " dpi");

@@ -18,10 +18,13 @@ struct ToolRun {
 };
 
 // Runs tavroctl with the arguments (shell words, redirections allowed) and collects
-// what it printed, through two files in `folder`.
-inline ToolRun RunTool(const std::string& arguments, const std::filesystem::path& folder) {
-    const std::string command = std::string(TAVROCTL_PATH) + " " + arguments + " >" +
-                                (folder / "out").string() + " 2>" + (folder / "err").string();
+// what it printed, through two files in `folder`. `shell` comes before the command: a
+// time limit, limits on the process.
+inline ToolRun RunTool(const std::string& arguments, const std::filesystem::path& folder,
+                       const std::string& shell = "") {
+    const std::string command = shell + " " + std::string(TAVROCTL_PATH) + " " + arguments +
+                                " >" + (folder / "out").string() + " 2>" +
+                                (folder / "err").string();
     ToolRun run;
     const int status = std::system(command.c_str());
     run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

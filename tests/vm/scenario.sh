@@ -78,6 +78,25 @@ tavroctl surface --countdown 0 >/tmp/surface.out 2>/dev/null
 cat /tmp/surface.out
 check "surface quality read" contains /tmp/surface.out "quality: 38 level: 7"
 
+# One writer at a time: a command holds the node's lock for its whole sequence (here
+# the surface analysis with its countdown), and one that may not wait is refused.
+tavroctl surface --countdown 3 >/tmp/held.out 2>/tmp/held.err &
+held_pid=$!
+tries=0
+until grep -q "measuring" /tmp/held.err 2>/dev/null || [ $tries -ge 50 ]; do
+    tries=$((tries + 1))
+    sleep 0.1
+done
+tavroctl --lock-wait=0 info >/tmp/busy.out 2>&1
+busy_status=$?
+cat /tmp/busy.out
+check "a held mouse refuses a command that may not wait" [ $busy_status -eq 1 ]
+check "the refusal says the mouse is busy" contains /tmp/busy.out "busy"
+tavroctl --lock-wait=10 info >/tmp/waited.out 2>&1
+check "a command that may wait runs once the holder is done" contains /tmp/waited.out "firmware: 1.24"
+wait "$held_pid"
+check "the holder itself completed" contains /tmp/held.out "quality: 38"
+
 for slot in 0 1 2 3 4; do
     n=$((slot + 1))
     tavroctl image /data/Default$n.profile --slot $slot -o /tmp/expected$slot

@@ -6,6 +6,7 @@
 #include "buttons/mouse_settings_layout.h"
 #include "buttons/vok_combo_button.h"
 #include "buttons/zvr_combo_button.h"
+#include "device/lift_distance.h"
 #include "lighting/lighting_layout.h"
 #include "lighting/vok_cbn_color_button.h"
 #include "macros/macro_page_layout.h"
@@ -164,7 +165,7 @@ GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* pare
         }
     }
     PlaceSlider(*page, kPointerSpeedSlider, 1, 10, 5);
-    PlaceSlider(*page, kLiftDistanceSlider, 1, 63, 40);
+    PlaceSlider(*page, kLiftDistanceSlider, kMinLiftDistanceSetting, kMaxLiftDistanceSetting, 12);
     auto* quality = page->place<CVokProgressCtrl>(kQualityBar);
     quality->setImages(skin.element(kQualityBar, SkinState::Normal),
                        skin.element(kQualityBar, SkinState::Down));

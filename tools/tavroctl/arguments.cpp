@@ -23,27 +23,42 @@ std::optional<std::string> Arguments::TakeOption(const std::string& name) {
             }
             std::string value = *(word + 1);
             words_.erase(word, word + 2);
-            return value;
+            return NonEmpty(name, std::move(value));
         }
         if (word->rfind(name + "=", 0) == 0) {
             std::string value = word->substr(name.size() + 1);
             words_.erase(word);
-            return value;
+            return NonEmpty(name, std::move(value));
         }
     }
     return std::nullopt;
 }
 
+std::optional<std::string> Arguments::NonEmpty(const std::string& name, std::string value) {
+    if (value.empty()) {
+        error_ = name + " needs a value";
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool Arguments::TakePositionals(size_t count, std::vector<std::string>& out) {
+    return TakePositionals(count, count, out);
+}
+
+bool Arguments::TakePositionals(size_t min, size_t max, std::vector<std::string>& out) {
     for (const std::string& word : words_) {
         if (word.size() > 1 && word[0] == '-') {
             error_ = "unknown option " + word;
             return false;
         }
+        if (word.empty()) {
+            error_ = "an empty argument";
+            return false;
+        }
     }
-    if (words_.size() != count) {
-        error_ =
-            words_.size() < count ? "missing argument" : "unexpected argument " + words_.back();
+    if (words_.size() < min || words_.size() > max) {
+        error_ = words_.size() < min ? "missing argument" : "unexpected argument " + words_.back();
         return false;
     }
     out = words_;
@@ -99,6 +114,13 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string& 
             }
         } else if (word == "--simulate-absent") {
             line.simulateAbsent = true;
+        } else if (word.rfind("--lock-wait=", 0) == 0) {
+            const std::optional<int> seconds = ParseNumber(word.substr(12), 0, 3600);
+            if (!seconds) {
+                error = "--lock-wait= takes seconds, 0-3600";
+                return std::nullopt;
+            }
+            line.lockWaitSeconds = *seconds;
         } else if (line.command.empty() && !(word.size() > 1 && word[0] == '-')) {
             line.command = word;
         } else {

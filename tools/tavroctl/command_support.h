@@ -20,8 +20,12 @@ tavro::FileResult LoadSlotProfile(const std::filesystem::path& file, int slot,
 // refuse it (more than 164 macro events).
 bool EncodeForTransfer(const tavro::ProfileRecord& record, tavro::ConfigImage& image);
 
-// Writes the file atomically; says why on stderr when it cannot.
-bool WriteOutput(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Writes the bytes to the output a command was given: "-" is standard output (never a
+// terminal), anything else a file written by the program's one rule for files (see
+// AtomicWriteBatch). Says why on stderr when it cannot; the exit code: a folder, device,
+// FIFO or socket at the path is refused as a bad argument, any other failure is a failed
+// write.
+int WriteOutput(const std::string& output, std::span<const uint8_t> bytes);
 
 inline constexpr char kRefusedText[] = "refused: more than 164 macro events";
 

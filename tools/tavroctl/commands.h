@@ -24,7 +24,11 @@ int RunSelect(const CommandLine& line, Arguments& args);
 int RunApply(const CommandLine& line, Arguments& args);
 int RunLod(const CommandLine& line, Arguments& args);
 int RunSurface(const CommandLine& line, Arguments& args);
+
 int RunSimImage(const CommandLine& line, Arguments& args);
+int RunSimSet(const CommandLine& line, Arguments& args);
+int RunUnplug(const CommandLine& line, Arguments& args);
+int RunPlug(const CommandLine& line, Arguments& args);
 
 // The settings get and set take, and the names of keys, for their help.
 void PrintSettingsHelp(std::FILE* out);

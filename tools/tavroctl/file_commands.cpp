@@ -1,8 +1,10 @@
 // Commands on files only: they never touch a mouse.
 #include <cstdio>
 #include <iostream>
+#include <string>
 
 #include "macros/macro_library.h"
+#include "macros/macro_limits.h"
 #include "profile/profile_file.h"
 #include "profile/storage_paths.h"
 #include "profile/text_codec.h"
@@ -25,6 +27,39 @@ int InputFileError(const tavro::FileResult& result) {
     return kExitUsage;
 }
 
+// A name as one field of a tab-separated line: a tab, a line break or a backslash in it
+// would split or fake fields and lines, so they and the other control characters are
+// written as C escapes (\t, \n, \r, \\, \xHH).
+std::string EscapeField(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\t':
+                escaped += "\\t";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            case '\\':
+                escaped += "\\\\";
+                break;
+            default:
+                if (byte < 0x20 || byte == 0x7F) {
+                    char hex[5];
+                    std::snprintf(hex, sizeof hex, "\\x%02x", byte);
+                    escaped += hex;
+                } else {
+                    escaped += c;
+                }
+        }
+    }
+    return escaped;
+}
+
 }  // namespace
 
 int RunNew(const CommandLine& line, Arguments& args) {
@@ -37,12 +72,7 @@ int RunNew(const CommandLine& line, Arguments& args) {
     tavro::ProfileRecord record;
     record.slot = static_cast<uint8_t>(*slot);
     record.name = tavro::DefaultProfileName(*slot);
-    const tavro::FileResult saved = tavro::SaveProfile(record, *output);
-    if (!saved) {
-        std::fprintf(stderr, "tavroctl: %s\n", tavro::Describe(saved).c_str());
-        return kExitFailed;
-    }
-    return kExitOk;
+    return WriteOutput(*output, tavro::EncodeProfile(record).bytes());
 }
 
 int RunShow(const CommandLine& line, Arguments& args) {
@@ -77,7 +107,7 @@ int RunImage(const CommandLine& line, Arguments& args) {
         std::fprintf(stderr, "tavroctl: %s: %s\n", file[0].c_str(), kRefusedText);
         return kExitFailed;
     }
-    return WriteOutput(*output, image) ? kExitOk : kExitFailed;
+    return WriteOutput(*output, image);
 }
 
 int RunMacros(const CommandLine& line, Arguments& args) {
@@ -104,6 +134,16 @@ int RunMacros(const CommandLine& line, Arguments& args) {
     if (report.index.status == tavro::FileStatus::kTruncated) {
         std::fprintf(stderr, "tavroctl: warning: %s\n", tavro::Describe(report.index).c_str());
     }
+    if (report.entriesBeyondLimit > 0) {
+        std::fprintf(stderr, "tavroctl: warning: %s lists %d macros; only the first %d are read\n",
+                     report.index.path.c_str(), report.entriesBeyondLimit,
+                     tavro::kMaxLibraryMacros);
+    }
+    if (report.repeatedEntries > 0) {
+        std::fprintf(stderr,
+                     "tavroctl: warning: %s names %d files a second time; each is read once\n",
+                     report.index.path.c_str(), report.repeatedEntries);
+    }
     for (const tavro::SkippedMacro& skipped : report.skipped) {
         std::fprintf(stderr, "tavroctl: warning: skipped %s: %s\n",
                      tavro::Utf16ToUtf8(skipped.indexEntry).c_str(),
@@ -114,7 +154,7 @@ int RunMacros(const CommandLine& line, Arguments& args) {
         return kExitOk;
     }
     for (const tavro::CMacro& macro : library) {
-        std::printf("%d\t%s\t%zu\n", macro.id, tavro::Utf16ToUtf8(macro.name).c_str(),
+        std::printf("%d\t%s\t%zu\n", macro.id, EscapeField(tavro::Utf16ToUtf8(macro.name)).c_str(),
                     macro.events.size());
     }
     return kExitOk;

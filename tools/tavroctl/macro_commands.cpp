@@ -6,6 +6,7 @@
 #include "buttons/key_names.h"
 #include "device/config_image.h"
 #include "macros/macro_library.h"
+#include "macros/macro_limits.h"
 #include "macros/macro_names.h"
 #include "macros/macro_page_layout.h"
 #include "profile/storage_paths.h"
@@ -50,7 +51,8 @@ bool SaveWholeLibrary(const std::filesystem::path& folder, std::vector<tavro::CM
     return saved.ok();
 }
 
-// A name as the list takes it: not empty, valid UTF-8, no control characters.
+// A name as the list takes it: not empty, valid UTF-8, no control characters, not
+// longer than the library keeps.
 std::optional<std::u16string> MacroName(const std::string& text) {
     const std::u16string name = tavro::Utf8ToUtf16(text);
     const bool control = std::any_of(text.begin(), text.end(), [](char c) {
@@ -59,6 +61,11 @@ std::optional<std::u16string> MacroName(const std::string& text) {
     if (text.empty() || control || tavro::Utf16ToUtf8(name) != text) {
         Refuse("\"" + tavro::EscapeControlCharacters(text) +
                "\" is no macro name: it must not be empty nor hold control characters");
+        return std::nullopt;
+    }
+    if (name.size() > static_cast<size_t>(tavro::kMaxMacroNameUnits)) {
+        Refuse("a macro name takes at most " + std::to_string(tavro::kMaxMacroNameUnits) +
+               " characters");
         return std::nullopt;
     }
     return name;
@@ -148,6 +155,10 @@ int RunAdd(const std::filesystem::path& folder, const std::vector<std::string>& 
     std::vector<tavro::CMacro> library;
     if (!name || !LoadWholeLibrary(folder, library)) {
         return kExitUsage;
+    }
+    if (library.size() >= static_cast<size_t>(tavro::kMaxLibraryMacros)) {
+        return Refuse("the library holds " + std::to_string(tavro::kMaxLibraryMacros) +
+                      " macros, the most it takes");
     }
     std::vector<int32_t> ids;
     for (const tavro::CMacro& macro : library) {

@@ -20,12 +20,14 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"new", RunNew, "new --slot N -o FILE",
-     "Writes the default profile of slot N (0-4), named ProfileN+1, to FILE."},
+     "Writes the default profile of slot N (0-4), named ProfileN+1, to FILE (- for\n"
+     "standard output)."},
     {"show", RunShow, "show FILE",
      "Prints the profile in FILE as one JSON object whose keys are the profile's fields."},
     {"image", RunImage, "image FILE --slot N -o OUT",
-     "Writes the 2048-byte configuration image the program sends for FILE in slot N.\n"
-     "A profile whose macros hold more than 164 events is refused (exit 1, no file)."},
+     "Writes the 2048-byte configuration image the program sends for FILE in slot N to\n"
+     "OUT (- for standard output). A profile whose macros hold more than 164 events is\n"
+     "refused (exit 1, no file)."},
     {"get", RunGet, "get FILE [SETTING...] [--json]",
      "Prints the settings of the profile in FILE as SETTING=VALUE lines, all of them or\n"
      "those named; --json prints them as one JSON object, which set --from-json reads.\n"
@@ -48,7 +50,8 @@ constexpr Command kCommands[] = {
     {"macros", RunMacrosCommand,
      "macros [FOLDER] [--json] | macros add|rm|rename ... [--dir FOLDER]",
      "Lists the macro library (default: the application-data Macros folder): id, name\n"
-     "and number of events, tab-separated; --json prints one array with the events.\n"
+     "and number of events, tab-separated, with a tab, line break or backslash in a name\n"
+     "written as \\t, \\n or \\\\; --json prints one array with the events.\n"
      "  macros add NAME [KEYS...]   a keyboard macro; prints its id and name. KEYS are\n"
      "                              KEY (press and release), KEY:down, KEY:up, and NNNms,\n"
      "                              a pause before the next key: A:down 50ms A:up.\n"
@@ -69,9 +72,11 @@ constexpr Command kCommands[] = {
     {"select", RunSelect, "select SLOT", "Makes SLOT (0-4) the mouse's active profile."},
     {"apply", RunApply, "apply [--dir DIR] [--select SLOT]",
      "Writes Default1.profile ... Default5.profile of DIR (default: the application-data\n"
-     "Profiles folder; a missing file gives that slot's defaults) into the mouse, slot 0\n"
-     "first, one line each: \"slot N: written\", \"slot N: refused: more than 164 macro\n"
-     "events\" or \"slot N: failed\"; then selects SLOT if given (\"select N: done|failed\").\n"
+     "Profiles folder) into the mouse, slot 0 first, one line each: \"slot N: written\",\n"
+     "\"slot N: refused: more than 164 macro events\" or \"slot N: failed\"; a missing file\n"
+     "gives that slot's defaults, and its line ends in \" (defaults: no DefaultN.profile)\".\n"
+     "Then selects SLOT if given (\"select N: done|failed\"). A DIR that is not a folder, or\n"
+     "a file that is there but does not load, stops it before anything is sent (exit 2).\n"
      "Exit 0 only when all five were written (and selected)."},
     {"lod", RunLod, "lod test N | lod save N",
      "Tests or saves the lift-off distance N in the mouse (N is kept to 6-31)."},
@@ -79,7 +84,16 @@ constexpr Command kCommands[] = {
      "Runs the surface analysis: move the mouse over the surface during the countdown\n"
      "(10 s; shorter for tests), then prints \"quality: VALUE level: 0-10\"."},
     {"sim-image", RunSimImage, "sim-image SLOT -o OUT",
-     "Writes the image the simulated mouse holds in SLOT (needs --simulate=STATEFILE)."},
+     "Writes the image the simulated mouse holds in SLOT to OUT (- for standard output;\n"
+     "needs --simulate=STATEFILE)."},
+    {"sim-set", RunSimSet, "sim-set NAME=VALUE...",
+     "Sets what the simulated mouse reports (needs --simulate=STATEFILE): quality=0-255\n"
+     "(what a surface analysis measures), firmware=0-65535 (version x 100), lift=6-31\n"
+     "(the saved lift-off distance), active=0-4 (the active profile)."},
+    {"unplug", RunUnplug, "unplug",
+     "Unplugs the simulated mouse (needs --simulate=STATEFILE): it is not found, and\n"
+     "every exchange on a handle still open fails as with a removed device."},
+    {"plug", RunPlug, "plug", "Plugs the simulated mouse in again (needs --simulate=STATEFILE)."},
     {"udev-rule", RunUdevRule, "udev-rule",
      "Prints the udev rule that gives the logged-in user access to the mouse."},
 };
@@ -87,12 +101,18 @@ constexpr Command kCommands[] = {
 constexpr std::string_view kGlobalHelp =
     "Options for every command:\n"
     "  --simulate[=STATEFILE]  use the simulated mouse; a state file shares it with\n"
-    "                          other processes\n"
+    "                          other processes (created when missing; anything else\n"
+    "                          than a state file there is refused)\n"
     "  --simulate-absent       behave as on a machine without the mouse (for tests)\n"
+    "  --lock-wait=SECONDS     how long to wait for another program to let go of the\n"
+    "                          mouse (default 10)\n"
     "  --trace                 write every report sent and received to stderr\n"
     "  --help                  this help, or a command's help after its name\n"
-    "Exit codes: 0 done, 1 the mouse or a file write failed, 2 bad arguments or an\n"
-    "unreadable input file, 3 no TAVRO mouse found.\n";
+    "Output files are replaced whole; a symbolic link is followed, a folder, device, FIFO\n"
+    "or socket is never replaced (exit 2).\n"
+    "Exit codes: 0 done, 1 the mouse failed, was busy, or a file write failed, 2 bad\n"
+    "arguments, an output that is not a file, or an input file that is missing,\n"
+    "unreadable or damaged, 3 no TAVRO mouse found.\n";
 
 const Command* FindCommand(std::string_view name) {
     for (const Command& command : kCommands) {

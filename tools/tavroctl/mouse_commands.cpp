@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "device/device_commands.h"
+#include "device/lift_distance.h"
 #include "profile/storage_paths.h"
 #include "sensor/sensor_values.h"
 #include "tools/tavroctl/command_support.h"
@@ -44,7 +45,11 @@ int RunList(const CommandLine& line, Arguments& args) {
     }
     MouseSession session(line);
     // Searching first lists what the search saw, even while a device is still arriving.
-    const bool found = session.Find();
+    const int searched = session.Search();
+    if (searched == kExitUsage) {
+        return searched;
+    }
+    const bool found = searched == kExitOk;
     std::vector<tavro::HidInterfaceInfo> interfaces;
     for (const tavro::HidInterfaceInfo& info : session.backend().ListInterfaces()) {
         if (IsTavro(info)) {
@@ -67,8 +72,8 @@ int RunInfo(const CommandLine& line, Arguments& args) {
         return UsageError(line, args.Error());
     }
     MouseSession session(line);
-    if (!session.Find()) {
-        return kExitNoMouse;
+    if (const int connected = session.Connect(); connected != kExitOk) {
+        return connected;
     }
     uint16_t version = 0;
     const bool versionRead =
@@ -94,8 +99,8 @@ int RunSelect(const CommandLine& line, Arguments& args) {
         return UsageError(line, args.HasError() ? args.Error() : "SLOT is 0-4");
     }
     MouseSession session(line);
-    if (!session.Find()) {
-        return kExitNoMouse;
+    if (const int connected = session.Connect(); connected != kExitOk) {
+        return connected;
     }
     if (tavro::SelectProfile(session.link(), static_cast<uint8_t>(*slot)) != DeviceResult::kDone) {
         std::fprintf(stderr, "tavroctl: the mouse did not select profile %d\n", *slot);
@@ -113,26 +118,38 @@ int RunApply(const CommandLine& line, Arguments& args) {
     if (args.HasError() || select == -2 || !NoArguments(args)) {
         return UsageError(line, args.HasError() ? args.Error() : "--select takes a slot 0-4");
     }
+    // The default folder may not exist yet (no profile saved: all defaults); a folder
+    // the user named must, or a typing error would write defaults into every slot.
+    std::error_code error;
+    if (dir && !std::filesystem::is_directory(*dir, error)) {
+        std::fprintf(stderr, "tavroctl: %s: not a folder; nothing was sent\n", dir->c_str());
+        return kExitUsage;
+    }
     const std::filesystem::path folder =
         dir ? std::filesystem::path(*dir) : tavro::ProfilePath(0).parent_path();
 
-    // Like the program's Apply: every profile is packed before the first image is sent.
+    // Like the program's Apply: every profile is packed before the first image is sent,
+    // and one that is there but does not load stops everything: the mouse keeps what it
+    // has rather than get that slot's defaults.
     std::array<tavro::DeviceProfile, tavro::kProfileCount> devices;
+    std::array<std::string, tavro::kProfileCount> notes;
     for (int slot = 0; slot < tavro::kProfileCount; ++slot) {
-        const std::filesystem::path file =
-            folder / ("Default" + std::to_string(slot + 1) + ".profile");
+        const std::string name = "Default" + std::to_string(slot + 1) + ".profile";
         tavro::ProfileRecord record;
-        const tavro::FileResult loaded = LoadSlotProfile(file, slot, record);
-        if (!loaded && loaded.status != tavro::FileStatus::kMissing) {
-            std::fprintf(stderr, "tavroctl: warning: %s; slot %d gets its defaults\n",
-                         tavro::Describe(loaded).c_str(), slot);
+        const tavro::FileResult loaded = LoadSlotProfile(folder / name, slot, record);
+        if (loaded.status == tavro::FileStatus::kMissing) {
+            notes[slot] = " (defaults: no " + name + ")";
+        } else if (!loaded) {
+            std::fprintf(stderr, "tavroctl: %s; nothing was sent\n",
+                         tavro::Describe(loaded).c_str());
+            return kExitUsage;
         }
         tavro::PackProfile(record, devices[slot]);
     }
 
     MouseSession session(line);
-    if (!session.Find()) {
-        return kExitNoMouse;
+    if (const int connected = session.Connect(); connected != kExitOk) {
+        return connected;
     }
     bool allWritten = true;
     for (int slot = 0; slot < tavro::kProfileCount; ++slot) {
@@ -140,7 +157,7 @@ int RunApply(const CommandLine& line, Arguments& args) {
         const char* text = result == DeviceResult::kDone      ? "written"
                            : result == DeviceResult::kRefused ? kRefusedText
                                                               : "failed";
-        std::printf("slot %d: %s\n", slot, text);
+        std::printf("slot %d: %s%s\n", slot, text, notes[slot].c_str());
         std::fflush(stdout);
         allWritten = allWritten && result == DeviceResult::kDone;
     }
@@ -163,10 +180,10 @@ int RunLod(const CommandLine& line, Arguments& args) {
         return UsageError(line, "N is a whole number");
     }
     MouseSession session(line);
-    if (!session.Find()) {
-        return kExitNoMouse;
+    if (const int connected = session.Connect(); connected != kExitOk) {
+        return connected;
     }
-    const uint8_t clamped = tavro::ClampLiftDistance(*distance);
+    const uint8_t clamped = tavro::LiftDistanceForCommand(*distance);
     const bool test = words[0] == "test";
     const DeviceResult result = test ? tavro::TestLiftDistance(session.link(), clamped)
                                      : tavro::SaveLiftDistance(session.link(), clamped);
@@ -185,8 +202,8 @@ int RunSurface(const CommandLine& line, Arguments& args) {
         return UsageError(line, args.HasError() ? args.Error() : "--countdown takes seconds");
     }
     MouseSession session(line);
-    if (!session.Find()) {
-        return kExitNoMouse;
+    if (const int connected = session.Connect(); connected != kExitOk) {
+        return connected;
     }
     if (tavro::StartSurfaceAnalysis(session.link()) != DeviceResult::kDone) {
         std::fprintf(stderr, "tavroctl: the mouse did not start the surface analysis\n");
@@ -211,22 +228,6 @@ int RunSurface(const CommandLine& line, Arguments& args) {
     }
     std::printf("quality: %d level: %d\n", quality, tavro::SurfaceLevelFromQuality(quality));
     return kExitOk;
-}
-
-int RunSimImage(const CommandLine& line, Arguments& args) {
-    const std::optional<std::string> output = args.TakeOption("-o");
-    const std::optional<int> slot = TakeSlotArgument(args);
-    if (!output || !slot) {
-        return UsageError(line, args.HasError() ? args.Error() : "needs SLOT 0-4 and -o OUT");
-    }
-    if (!line.simulate) {
-        std::fprintf(
-            stderr,
-            "tavroctl: sim-image reads the simulated mouse only: add --simulate=STATEFILE\n");
-        return kExitUsage;
-    }
-    MouseSession session(line);
-    return WriteOutput(*output, session.simulated()->Image(*slot)) ? kExitOk : kExitFailed;
 }
 
 }  // namespace tavroctl

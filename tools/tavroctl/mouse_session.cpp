@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/hidapi_backend.h"
+#include "sim/sim_state_file.h"
+#include "tools/tavroctl/exit_codes.h"
 
 namespace tavroctl {
 namespace {
@@ -20,11 +22,14 @@ public:
 
 }  // namespace
 
-MouseSession::MouseSession(const CommandLine& line) {
-    if (line.simulate) {
+MouseSession::MouseSession(const CommandLine& line) : line_(line) {
+    if (line.simulate && line.stateFile) {
+        stateFile_ = tavro::PrepareSimStateFile(*line.stateFile);
+    }
+    if (line.simulate && stateFile_) {
         simMouse_ = std::make_unique<tavro::SimMouse>(line.stateFile);
         backend_ = std::make_unique<tavro::SimHidBackend>(*simMouse_);
-    } else if (line.simulateAbsent) {
+    } else if (line.simulate || line.simulateAbsent) {
         backend_ = std::make_unique<AbsentBackend>();
     } else {
         backend_ = std::make_unique<tavro::HidapiBackend>();
@@ -39,12 +44,54 @@ MouseSession::MouseSession(const CommandLine& line) {
 
 MouseSession::~MouseSession() = default;
 
-bool MouseSession::Find() {
+int MouseSession::StateFileProblem() const {
+    if (stateFile_) {
+        return kExitOk;
+    }
+    std::fprintf(stderr, "%s\n", StateFileMessage(stateFile_).c_str());
+    return kExitUsage;
+}
+
+int MouseSession::Search() {
+    if (const int problem = StateFileProblem(); problem != kExitOk) {
+        return problem;
+    }
     if (link_->FindDevice()) {
-        return true;
+        return kExitOk;
     }
     std::fprintf(stderr, "%s\n", SearchFailureMessage(link_->LastSearch()).c_str());
-    return false;
+    return kExitNoMouse;
+}
+
+int MouseSession::Connect() {
+    if (const int found = Search(); found != kExitOk) {
+        return found;
+    }
+    exchangeLock_ = link_->LockExchanges(std::chrono::seconds(line_.lockWaitSeconds));
+    if (!exchangeLock_) {
+        const std::string waited = line_.lockWaitSeconds > 0
+                                       ? " (waited " + std::to_string(line_.lockWaitSeconds) + " s)"
+                                       : "";
+        std::fprintf(stderr,
+                     "tavroctl: the TAVRO mouse is busy: another program is exchanging with "
+                     "it%s; try again once it is done\n",
+                     waited.c_str());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+tavro::SimMouse* MouseSession::SimulatedState(int& exitCode) {
+    if (!line_.simulate || !line_.stateFile) {
+        std::fprintf(stderr,
+                     "tavroctl %s: works on the simulated mouse's state only: add "
+                     "--simulate=STATEFILE\n",
+                     line_.command.c_str());
+        exitCode = kExitUsage;
+        return nullptr;
+    }
+    exitCode = StateFileProblem();
+    return simMouse_.get();
 }
 
 std::string SearchFailureMessage(const tavro::DeviceSearch& search) {
@@ -56,6 +103,24 @@ std::string SearchFailureMessage(const tavro::DeviceSearch& search) {
            ").\nInstall the udev rule that gives you access: tavroctl udev-rule "
            "| sudo tee /etc/udev/rules.d/60-tavro.rules\n"
            "then: sudo udevadm control --reload-rules && sudo udevadm trigger";
+}
+
+std::string StateFileMessage(const tavro::FileResult& problem) {
+    const std::string text = "tavroctl: --simulate=";
+    if (problem.status == tavro::FileStatus::kMissing) {
+        return text + problem.path.string() + ": no such folder for the state file";
+    }
+    if (problem.found != tavro::FileKind::kUnknown) {
+        return text + problem.path.string() + ": " + std::string(tavro::KindText(problem.found)) +
+               " is there, not a simulated mouse's state file; left as it is";
+    }
+    if (problem.status == tavro::FileStatus::kForeignSignature ||
+        problem.status == tavro::FileStatus::kTruncated ||
+        problem.status == tavro::FileStatus::kDamaged) {
+        return text + tavro::Describe(problem) +
+               ": not a simulated mouse's state file; left as it is";
+    }
+    return text + tavro::Describe(problem);
 }
 
 }  // namespace tavroctl

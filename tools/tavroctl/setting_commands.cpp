@@ -353,10 +353,8 @@ int RunSet(const CommandLine& line, Arguments& args) {
     }
     // A profile kept elsewhere and linked into place (a dotfiles repository) is edited
     // where it lives; the link stays.
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::canonical(file, error);
     const tavro::FileResult saved =
-        tavro::SaveProfile(record, error ? std::filesystem::path(file) : target);
+        tavro::SaveProfile(record, file, tavro::ProfilePlace::kNamedByUser);
     if (!saved) {
         std::fprintf(stderr, "tavroctl: %s\n", tavro::Describe(saved).c_str());
         return kExitFailed;
