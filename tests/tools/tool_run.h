@@ -22,9 +22,8 @@ struct ToolRun {
 // time limit, limits on the process.
 inline ToolRun RunTool(const std::string& arguments, const std::filesystem::path& folder,
                        const std::string& shell = "") {
-    const std::string command = shell + " " + std::string(TAVROCTL_PATH) + " " + arguments +
-                                " >" + (folder / "out").string() + " 2>" +
-                                (folder / "err").string();
+    const std::string command = shell + " " + std::string(TAVROCTL_PATH) + " " + arguments + " >" +
+                                (folder / "out").string() + " 2>" + (folder / "err").string();
     ToolRun run;
     const int status = std::system(command.c_str());
     run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
