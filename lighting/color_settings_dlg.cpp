@@ -4,8 +4,6 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include <type_traits>
-
 #include "lighting/color_panel.h"
 #include "lighting/lighting_layout.h"
 #include "lighting/lighting_palette.h"
@@ -70,63 +68,67 @@ void CColorSettingsDlg::setCurrentRecordSource(CurrentRecordSource source) {
 }
 
 template <typename Control>
-Control* CColorSettingsDlg::place(const PlacedControl& control, int states) {
+Control* CColorSettingsDlg::place(const PlacedControl& control) {
     auto* widget = new Control(control.id, this);
     widget->setGeometry(ToQRect(control.rect));
     widget->setAccessibleName(QString::fromLatin1(control.caption));
     widget->installEventFilter(this);
-    if constexpr (std::is_base_of_v<FourStateButton, Control>) {
-        const auto look = [&](SkinState state) {
-            return static_cast<int>(state) < states ? skin_.element(control, state) : QImage();
-        };
-        widget->setImages({look(SkinState::Normal), look(SkinState::Over), look(SkinState::Down),
-                           look(SkinState::Disable)});
-    }
     return widget;
+}
+
+template <typename Control>
+Control* CColorSettingsDlg::placeWithLooks(const PlacedControl& control) {
+    auto* widget = place<Control>(control);
+    widget->setImages(
+        {skin_.element(control, SkinState::Normal), skin_.element(control, SkinState::Over),
+         skin_.element(control, SkinState::Down), skin_.element(control, SkinState::Disable)});
+    return widget;
+}
+
+CVokCbnColorButton* CColorSettingsDlg::placeSwatch(const PlacedControl& control,
+                                                   const QString& description) {
+    auto* swatch = place<CVokCbnColorButton>(control);
+    swatch->setImages(skin_.element(control, SkinState::Normal),
+                      skin_.element(control, SkinState::Over),
+                      skin_.element(control, SkinState::Down),
+                      skin_.element(kColorPanelElement, SkinState::Normal));
+    swatch->setAccessibleDescription(description);
+    return swatch;
 }
 
 // Created in the order the keyboard moves through them: left column, then right.
 void CColorSettingsDlg::buildControls() {
     for (size_t i = 0; i < layout::kModeButtons.size(); ++i) {
-        modeButtons_[i] = place<CVokButton>(layout::kModeButtons[i]);
+        modeButtons_[i] = placeWithLooks<CVokButton>(layout::kModeButtons[i]);
     }
-    zone1Swatch_ = place<CVokCbnColorButton>(layout::kZone1Swatch);
-    zone1Box_ = place<CVokCheckBox>(layout::kZone1Box);
-    zone4Swatch_ = place<CVokCbnColorButton>(layout::kZone4Swatch);
-    zone4Box_ = place<CVokCheckBox>(layout::kZone4Box);
-    for (CVokCbnColorButton* swatch : {zone1Swatch_, zone4Swatch_}) {
-        const PlacedControl& control =
-            swatch == zone1Swatch_ ? layout::kZone1Swatch : layout::kZone4Swatch;
-        swatch->setImages(skin_.element(control, SkinState::Normal),
-                          skin_.element(control, SkinState::Over),
-                          skin_.element(control, SkinState::Down),
-                          skin_.element(kColorPanelElement, SkinState::Normal));
-    }
-    zone1Swatch_->setAccessibleDescription(QStringLiteral("Colour of the scroll wheel"));
-    zone4Swatch_->setAccessibleDescription(QStringLiteral("Colour of the logo"));
+    zone1Swatch_ = placeSwatch(layout::kZone1Swatch, QStringLiteral("Colour of the scroll wheel"));
+    zone1Box_ = placeWithLooks<CVokCheckBox>(layout::kZone1Box);
+    zone4Swatch_ = placeSwatch(layout::kZone4Swatch, QStringLiteral("Colour of the logo"));
+    zone4Box_ = placeWithLooks<CVokCheckBox>(layout::kZone4Box);
 
     // Zones 2 and 3 keep their controls, hidden for good; their boxes have only the
     // disabled look.
-    zone2Box_ = place<CVokCheckBox>(layout::kZone2Box, 0);
-    zone3Box_ = place<CVokCheckBox>(layout::kZone3Box, 0);
-    for (CVokCheckBox* box : {zone2Box_, zone3Box_}) {
-        const PlacedControl& control = box == zone2Box_ ? layout::kZone2Box : layout::kZone3Box;
+    const auto placeHiddenBox = [this](const PlacedControl& control) {
+        auto* box = place<CVokCheckBox>(control);
         box->setImages({QImage(), QImage(), QImage(), skin_.element(control, SkinState::Disable)});
         box->setEnabled(false);
         box->hide();
-    }
-    zone2Swatch_ = place<CVokButton>(layout::kZone2Swatch, 0);
-    zone3Swatch_ = place<CVokButton>(layout::kZone3Swatch, 0);
+        return box;
+    };
+    zone2Box_ = placeHiddenBox(layout::kZone2Box);
+    zone3Box_ = placeHiddenBox(layout::kZone3Box);
+    zone2Swatch_ = place<CVokButton>(layout::kZone2Swatch);
+    zone3Swatch_ = place<CVokButton>(layout::kZone3Swatch);
     zone2Swatch_->hide();
     zone3Swatch_->hide();
 
     for (size_t i = 0; i < layout::kEffectButtons.size(); ++i) {
-        effectButtons_[i] = place<CVokButton>(layout::kEffectButtons[i]);
+        effectButtons_[i] = placeWithLooks<CVokButton>(layout::kEffectButtons[i]);
     }
-    colorShiftButton_ = place<CVokButton>(layout::kColorShiftButton);
-    solidColorButton_ = place<CVokButton>(layout::kSolidColorButton);
+    colorShiftButton_ = placeWithLooks<CVokButton>(layout::kColorShiftButton);
+    solidColorButton_ = placeWithLooks<CVokButton>(layout::kSolidColorButton);
     for (size_t i = 0; i < layout::kPaletteButtons.size(); ++i) {
-        paletteButtons_[i] = place<CVokButton>(layout::kPaletteButtons[i]);
+        paletteButtons_[i] = placeWithLooks<CVokButton>(layout::kPaletteButtons[i]);
         paletteButtons_[i]->setAccessibleDescription(ColourDescription(kLightingPalette[i]));
     }
     for (size_t i = 0; i < layout::kColorEdits.size(); ++i) {
@@ -165,11 +167,7 @@ void CColorSettingsDlg::LoadRecord(const ProfileRecord& record) {
         select->setSelected(false);
     }
 
-    if (HasColorShift(record.lightingParam)) {
-        selectColorShift();
-    } else {
-        selectSolidColor();
-    }
+    selectColourKind(HasColorShift(record.lightingParam));
 
     for (CVokButton* button : effectButtons_) {
         button->setSelected(false);
@@ -249,11 +247,11 @@ void CColorSettingsDlg::onCommand(int id) {
         }
     } else if (id == layout::kColorShiftButton.id) {
         if (!colorShiftButton_->isSelected()) {
-            selectColorShift();
+            selectColourKind(true);
         }
     } else if (id == layout::kSolidColorButton.id) {
         if (!solidColorButton_->isSelected()) {
-            selectSolidColor();
+            selectColourKind(false);
         }
     } else if (const int colour = IndexOfId(layout::kPaletteButtons, id); colour >= 0) {
         applyPaletteColour(kLightingPalette[colour]);
@@ -324,27 +322,22 @@ void CColorSettingsDlg::selectEffect(int index) {
     preview_->setEffect(static_cast<PreviewEffect>(index));
 }
 
-void CColorSettingsDlg::selectColorShift() {
-    colorShiftButton_->setSelected(true);
-    solidColorButton_->setSelected(false);
+// Color Shift keeps the colours shown so far as the profile's and cycles; Solid Color
+// shows the kept colours again.
+void CColorSettingsDlg::selectColourKind(bool colourShift) {
+    colorShiftButton_->setSelected(colourShift);
+    solidColorButton_->setSelected(!colourShift);
     for (CVokButton* button : paletteButtons_) {
-        button->setEnabled(false);
+        button->setEnabled(!colourShift);
     }
     preview_->stopColourCycle();
-    preview_->setCyclesColours(true);
-    preview_->saveWorkingColours();
-    preview_->startColourCycle();
-}
-
-void CColorSettingsDlg::selectSolidColor() {
-    solidColorButton_->setSelected(true);
-    colorShiftButton_->setSelected(false);
-    for (CVokButton* button : paletteButtons_) {
-        button->setEnabled(true);
+    preview_->setCyclesColours(colourShift);
+    if (colourShift) {
+        preview_->saveWorkingColours();
+        preview_->startColourCycle();
+    } else {
+        preview_->restoreSavedColours();
     }
-    preview_->stopColourCycle();
-    preview_->setCyclesColours(false);
-    preview_->restoreSavedColours();
 }
 
 // Works in every mode; the edits show the colour's parts.

@@ -56,14 +56,16 @@ private:
 
     void buildControls();
     template <typename Control>
-    Control* place(const PlacedControl& control, int states = 4);
+    Control* place(const PlacedControl& control);
+    template <typename Control>
+    Control* placeWithLooks(const PlacedControl& control);
+    CVokCbnColorButton* placeSwatch(const PlacedControl& control, const QString& description);
 
     void selectMode(Mode mode);
     void showZoneControls();
     void hideZoneControls();
     void selectEffect(int index);
-    void selectColorShift();
-    void selectSolidColor();
+    void selectColourKind(bool colourShift);
     void applyPaletteColour(LightingColour colour);
     void writeColorEdits(LightingColour colour);
     void checkColorEdits();
