@@ -85,6 +85,12 @@ void CColorPanel::paintEvent(QPaintEvent* /*event*/) {
     DrawStretched(painter, picture_, rect());
 }
 
+// A hidden panel has nothing to watch for.
+void CColorPanel::hideEvent(QHideEvent* event) {
+    checkTimer_.stop();
+    QWidget::hideEvent(event);
+}
+
 void CColorPanel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;

@@ -1,24 +1,12 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+
+#include "profile/lighting_colour.h"
 
 namespace tavro {
 
-struct PaletteColour {
-    uint8_t red = 0;
-    uint8_t green = 0;
-    uint8_t blue = 0;
-
-    // Profile records keep red in bits 0–7, green in 8–15, blue in 16–23.
-    constexpr uint32_t recordForm() const {
-        return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16;
-    }
-    // Colours on screen are opaque 32-bit ARGB.
-    constexpr uint32_t argb() const {
-        return 0xFF000000u | uint32_t{red} << 16 | uint32_t{green} << 8 | uint32_t{blue};
-    }
-};
+using PaletteColour = LightingColour;
 
 // The twenty lighting colours, row by row, shared by the palette buttons of the
 // lighting page and the cells of the colour panel.

@@ -8,6 +8,7 @@
 
 #include "buttons/button_functions.h"
 #include "buttons/key_names.h"
+#include "profile/lighting_colour.h"
 #include "profile/setting_rules.h"
 #include "profile/text_codec.h"
 
@@ -351,10 +352,10 @@ SettingValue FormatLighting(const ProfileRecord& r, int) {
         return Raw(mode);
     }
     std::string zones;
-    if (mode & kLightingZone1) {
+    if (LightsZone1(mode)) {
         zones = "1";
     }
-    if (mode & kLightingZone4) {
+    if (LightsZone4(mode)) {
         zones += zones.empty() ? "4" : ",4";
     }
     return Text(std::string(kZonesPrefix) + (zones.empty() ? "none" : zones));
@@ -418,9 +419,9 @@ SettingValue FormatColor(const ProfileRecord& r, int zone) {
     if (color > 0xFFFFFF) {
         return Raw(color);
     }
+    const LightingColour rgb = LightingColour::FromRecord(color);
     char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
-                  (color >> 16) & 0xFF);
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
     return Text(text);
 }
 std::optional<std::array<int, 3>> ParseColor(std::string_view value) {
@@ -458,9 +459,10 @@ Applied ApplyColor(ProfileRecord& r, std::string_view value, int zone, const Mac
     if (!rgb) {
         return Refused();
     }
-    ZoneColor(r, zone) = static_cast<uint32_t>((*rgb)[0]) |
-                         (static_cast<uint32_t>((*rgb)[1]) << 8) |
-                         (static_cast<uint32_t>((*rgb)[2]) << 16);
+    ZoneColor(r, zone) =
+        LightingColour{static_cast<uint8_t>((*rgb)[0]), static_cast<uint8_t>((*rgb)[1]),
+                       static_cast<uint8_t>((*rgb)[2])}
+            .recordForm();
     return Done();
 }
 

@@ -68,4 +68,8 @@ std::string NormaliseColorChannelText(std::string_view text) {
     return kept;
 }
 
+uint8_t ColorChannelFromText(std::string_view text) {
+    return static_cast<uint8_t>(kColorChannel.Clamp(LeadingNumber(text)));
+}
+
 }  // namespace tavro::setting_rules

@@ -70,6 +70,17 @@ inline constexpr int32_t kLightingZone4 = 8;
 constexpr int32_t ChosenZonesMode(bool zone1, bool zone4) {
     return kLightingChosenZones + (zone1 ? kLightingZone1 : 0) + (zone4 ? kLightingZone4 : 0);
 }
+// The page reads any mode with the chosen-zones bit as "Select", the zones from bits 0
+// and 3.
+constexpr bool IsChosenZonesMode(int32_t mode) {
+    return (mode & kLightingChosenZones) != 0;
+}
+constexpr bool LightsZone1(int32_t mode) {
+    return (mode & kLightingZone1) != 0;
+}
+constexpr bool LightsZone4(int32_t mode) {
+    return (mode & kLightingZone4) != 0;
+}
 
 // lightingParam: the effect, plus 16 while the colour cycles ("Color Shift"). An
 // effect of 0 means no effect button is selected.
@@ -105,5 +116,8 @@ int8_t DefinedValueFromText(std::string_view text);
 // One check of a colour edit: a text longer than three characters keeps its last
 // three, and a number above 255 becomes "255".
 std::string NormaliseColorChannelText(std::string_view text);
+// The channel a colour edit stands for: its leading number, 0 for an empty text, kept
+// inside 0 … 255 whatever the text.
+uint8_t ColorChannelFromText(std::string_view text);
 
 }  // namespace tavro::setting_rules

@@ -284,6 +284,10 @@ TEST(SettingRules, TheEditsNormaliseAsTheUserTypes) {
     for (const Case& c : channel) {
         EXPECT_EQ(setting_rules::NormaliseColorChannelText(c.typed), c.shown) << c.typed;
     }
+    EXPECT_EQ(setting_rules::ColorChannelFromText(""), 0);
+    EXPECT_EQ(setting_rules::ColorChannelFromText("7"), 7);
+    EXPECT_EQ(setting_rules::ColorChannelFromText("255"), 255);
+    EXPECT_EQ(setting_rules::ColorChannelFromText("300"), 255);
 }
 
 TEST(SettingRules, ReportRateBoxesAndTheDoubleClickScale) {
