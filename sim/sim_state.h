@@ -17,6 +17,7 @@ struct SimMouseState {
     uint16_t firmwareVersion = 124;  // version × 100
     uint8_t liftDistance = 12;       // the saved one
     uint8_t surfaceQuality = 38;     // what an analysis measures
+    bool pluggedIn = true;           // an unplugged mouse is not found
 
     bool operator==(const SimMouseState&) const = default;
 };
