@@ -17,7 +17,9 @@ constexpr uint32_t kWatchedEvents = IN_CLOSE_WRITE | IN_MOVED_TO | IN_DELETE | I
 
 SimPlugEvents::SimPlugEvents(std::filesystem::path stateFile, SimHidBackend& backend,
                              StateLoader load)
-    : stateFile_(std::move(stateFile)), backend_(backend), load_(std::move(load)) {}
+    : stateFile_(std::move(stateFile)), backend_(backend), load_(std::move(load)) {
+    Follow(FileSaysPluggedIn());
+}
 
 bool SimPlugEvents::Start() {
     UniqueFd watch(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
@@ -32,11 +34,7 @@ bool SimPlugEvents::Start() {
         return false;
     }
     watch_ = std::move(watch);
-    if (FileSaysPluggedIn()) {
-        backend_.PlugIn();
-    } else {
-        backend_.Unplug();
-    }
+    Follow(FileSaysPluggedIn());
     return true;
 }
 
@@ -49,14 +47,18 @@ std::vector<DeviceEvent> SimPlugEvents::TakeEvents() {
     if (pluggedIn == backend_.IsPluggedIn()) {
         return events;
     }
+    Follow(pluggedIn);
+    events.push_back(
+        {pluggedIn ? DeviceEventKind::kArrival : DeviceEventKind::kRemoval, kSimDevicePath});
+    return events;
+}
+
+void SimPlugEvents::Follow(bool pluggedIn) {
     if (pluggedIn) {
         backend_.PlugIn();
-        events.push_back({DeviceEventKind::kArrival, kSimDevicePath});
     } else {
         backend_.Unplug();
-        events.push_back({DeviceEventKind::kRemoval, kSimDevicePath});
     }
-    return events;
 }
 
 bool SimPlugEvents::FileSaysPluggedIn() const {

@@ -24,17 +24,20 @@ class SimPlugEvents final : public DeviceEventSource {
 public:
     using StateLoader = std::function<std::optional<SimMouseState>(const std::filesystem::path&)>;
 
+    // Brings the backend to the file's plug state at once, so that the mouse is absent
+    // from the start if another process unplugged it.
     SimPlugEvents(std::filesystem::path stateFile, SimHidBackend& backend,
                   StateLoader load = LoadSimState);
 
-    // Watches the state file's folder and brings the backend to the file's plug state;
-    // false when the folder cannot be watched.
+    // Watches the state file's folder (and takes the file's plug state again, without
+    // an event); false when the folder cannot be watched.
     bool Start() override;
     int Fd() const override { return watch_.get(); }
     std::vector<DeviceEvent> TakeEvents() override;
 
 private:
     bool FileSaysPluggedIn() const;
+    void Follow(bool pluggedIn);
     // Drains the watch; true when one of the events named the state file.
     bool StateFileChanged();
 

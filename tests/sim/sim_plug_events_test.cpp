@@ -51,13 +51,16 @@ protected:
     SimPlugEvents events{stateFile, backend, [this](const auto& path) { return Load(path); }};
 };
 
-TEST_F(SimPlugEventsTest, StartsFromThePlugStateOfTheFile) {
+TEST_F(SimPlugEventsTest, TakesThePlugStateOfTheFileFromTheStart) {
     pluggedIn = false;
-    ASSERT_TRUE(events.Start());
+    SimPlugEvents unpluggedAtStart(stateFile, backend,
+                                   [this](const auto& path) { return Load(path); });
     EXPECT_FALSE(backend.IsPluggedIn());
-    EXPECT_GE(events.Fd(), 0);
-    ASSERT_FALSE(loadedPaths.empty());
-    EXPECT_EQ(loadedPaths.front(), stateFile);
+    EXPECT_EQ(loadedPaths.back(), stateFile);
+    pluggedIn = true;
+    ASSERT_TRUE(unpluggedAtStart.Start());
+    EXPECT_TRUE(backend.IsPluggedIn());
+    EXPECT_GE(unpluggedAtStart.Fd(), 0);
 }
 
 TEST_F(SimPlugEventsTest, UnplugAndPlugInBecomeRemovalAndArrival) {

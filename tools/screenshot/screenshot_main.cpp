@@ -1,0 +1,111 @@
+// Renders the program's main window, as it starts with the simulated mouse and no files
+// of its own, into PNG files for the README and for reviewing the look:
+//   tavro-screenshot OUT_FOLDER
+// writes main-window.png (the mouse settings tab) and one PNG per tab, plus the open
+// Language menu. Runs without a display (QT_QPA_PLATFORM=offscreen).
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include "app/main_window_layout.h"
+#include "app/tavro_dlg.h"
+#include "platform/desktop_pointer_settings.h"
+#include "sim/sim_backend.h"
+#include "skin/layout_qt.h"
+
+namespace {
+
+using namespace tavro;
+
+void SendPointer(QWidget& widget, QEvent::Type type, QPoint point) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+// Clicks the window's control at the centre of `rect`, as the pointer would.
+void Click(QWidget& window, const LayoutRect& rect) {
+    const QPoint centre(rect.centerX(), rect.centerY());
+    QWidget* target = window.childAt(centre);
+    const QPoint local = target->mapFrom(&window, centre);
+    SendPointer(*target, QEvent::MouseMove, local);
+    SendPointer(*target, QEvent::MouseButtonPress, local);
+    SendPointer(*target, QEvent::MouseButtonRelease, local);
+}
+
+// The window with its visible pop-ups drawn where they are on screen.
+QImage Grab(QWidget& window) {
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (QWidget* popUp : QApplication::topLevelWidgets()) {
+        if (popUp != &window && popUp->isVisible()) {
+            painter.drawPixmap(popUp->geometry().topLeft() - window.geometry().topLeft(),
+                               popUp->grab());
+        }
+    }
+    return image;
+}
+
+bool Save(const QImage& image, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "tavro-screenshot: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // A first start: no profile files, no macros.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tavro-screenshot OUT_FOLDER\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    folder.mkpath(QStringLiteral("."));
+
+    SimMouse mouse;
+    SimHidBackend backend(mouse);
+    ThreadSleeper sleeper;
+    DeviceLink link(backend, sleeper);
+    auto pointerSettings = CreatePointerSettings(DesktopKind::kOther);
+    DesktopAddressOpener opener;
+    CTavroDlg window(TavroServices{
+        .skin = SkinResources::Shared(),
+        .link = link,
+        .pointerSettings = *pointerSettings,
+        .addressOpener = opener,
+        .showMessage = [](QWidget*, const QString&) {},
+    });
+    if (SkinResources::Shared().failed()) {
+        return 1;
+    }
+    window.show();
+    window.deviceWorker().WaitUntilIdle();
+
+    bool saved = Save(Grab(window), folder, QStringLiteral("main-window"));
+    const char* names[] = {"tab-mouse-settings", "tab-sensor", "tab-lighting", "tab-macros",
+                           "tab-support"};
+    for (size_t tab = 0; tab < main_window_layout::kTabs.size(); ++tab) {
+        Click(window, main_window_layout::kTabs[tab].rect);
+        saved = Save(Grab(window), folder, QString::fromLatin1(names[tab])) && saved;
+    }
+    Click(window, main_window_layout::kLanguageButton.rect);
+    saved = Save(Grab(window), folder, QStringLiteral("language-menu")) && saved;
+    return saved ? 0 : 1;
+}
