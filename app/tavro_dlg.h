@@ -101,6 +101,7 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     CVokMenu* trayMenu() const { return trayMenu_; }
     bool hotPlugActive() const { return deviceNotifier_ != nullptr; }
+    int pollInterval() const { return pollTimer_.interval(); }
 
     // MouseActions, for the pages and pop-ups.
     bool deviceFound() const override;
