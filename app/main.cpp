@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tavro"));
     // The window hides into the tray; closing a message box must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // From here on the session ending is taken in the event loop, not by dying.
+    tavro::TerminationSignals termination;
 
     tavro::SingleInstanceGuard guard;
     if (!guard.Acquire()) {
@@ -77,7 +79,6 @@ int main(int argc, char** argv) {
                      &tavro::CTavroDlg::ShowWindow);
     QObject::connect(&guard, &tavro::SingleInstanceGuard::quitRequested, &window,
                      &tavro::CTavroDlg::RequestExit);
-    tavro::TerminationSignals termination;
     QObject::connect(&termination, &tavro::TerminationSignals::received, &window,
                      &tavro::CTavroDlg::RequestExit);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
