@@ -618,6 +618,29 @@ private slots:
         QCOMPARE(window.pos(), position);
     }
 
+    void draggingTheBackgroundMovesTheWindow() {
+        Harness harness;
+        CTavroDlg& window = harness.Start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = window.pos();
+        // Without a window manager to ask, the window follows the pointer itself.
+        const QPoint header(400, 60);
+        QCOMPARE(window.childAt(header), nullptr);
+        QTest::mousePress(&window, Qt::LeftButton, {}, header);
+        QTest::mouseMove(&window, header + QPoint(30, 20));
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, header + QPoint(30, 20));
+        QCOMPARE(window.pos(), start + QPoint(30, 20));
+
+        // A press on a page is the page's, not the window's.
+        QWidget* page = window.pages().mouseSettings;
+        const QPoint onPage(300, 100);
+        QTest::mousePress(page, Qt::LeftButton, {}, onPage);
+        QTest::mouseMove(page, onPage + QPoint(30, 20));
+        QTest::mouseRelease(page, Qt::LeftButton, {}, onPage + QPoint(30, 20));
+        QCOMPARE(window.pos(), start + QPoint(30, 20));
+    }
+
     void theTrayShowsTheWindowAndItsMenuEndsTheProgram() {
         Harness harness;
         CTavroDlg& window = harness.Start();
