@@ -19,7 +19,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -140,39 +143,64 @@ void MeasureStarts(const QString& self, const QTemporaryDir& folder) {
                 Median(peaks), skinMegabytes);
 }
 
-void MeasureApplyAndIdle(const QTemporaryDir& folder, int idleMs) {
-    const std::filesystem::path stateFile = folder.filePath("apply.state").toStdString();
-    SimMouse mouse(stateFile);
-    SimHidBackend backend(mouse);
-    SimPlugEvents plugEvents(stateFile, backend);
-    ThreadSleeper sleeper;
-    DeviceLink link(backend, sleeper);
-    auto pointerSettings = CreatePointerSettings(DesktopKind::kOther);
-    RecordingAddressOpener opener;
-    CTavroDlg window(TavroServices{
-        .skin = SkinResources::Shared(),
-        .link = link,
-        .deviceEvents = &plugEvents,
-        .pointerSettings = *pointerSettings,
-        .addressOpener = opener,
-        .showMessage = [](QWidget*,
-                          const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); },
-    });
-    window.deviceWorker().WaitUntilIdle();
-
-    std::vector<double> applies;
-    for (int round = 0; round < kApplies; ++round) {
-        const auto start = Clock::now();
-        Clock::time_point end;
-        window.ApplyProfiles([&end] { end = Clock::now(); });
-        window.deviceWorker().WaitUntilIdle();
-        applies.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+// The program's window on a simulated mouse; with `shared`, one that keeps its state in
+// a file (as `--simulate` does), read before and written after every report.
+class Bench {
+public:
+    Bench(const QTemporaryDir& folder, bool shared)
+        : stateFile_(folder.filePath(shared ? "apply.state" : "unused.state").toStdString()),
+          mouse_(shared ? std::optional<std::filesystem::path>(stateFile_) : std::nullopt),
+          backend_(mouse_),
+          plugEvents_(stateFile_, backend_),
+          link_(backend_, sleeper_),
+          pointerSettings_(CreatePointerSettings(DesktopKind::kOther)),
+          window_(TavroServices{
+              .skin = SkinResources::Shared(),
+              .link = link_,
+              .deviceEvents = &plugEvents_,
+              .pointerSettings = *pointerSettings_,
+              .addressOpener = opener_,
+              .showMessage = [](QWidget*,
+                                const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); },
+          }) {
+        window_.deviceWorker().WaitUntilIdle();
     }
-    const double median = Median(applies);
-    std::printf("Apply (%d rounds): median %.0f ms, max %.0f ms = %.3f of the %.0f ms of "
-                "pauses (target at most 1.02)\n",
-                kApplies, median, *std::max_element(applies.begin(), applies.end()),
-                median / kMandatedPausesMs, kMandatedPausesMs);
+
+    CTavroDlg& window() { return window_; }
+
+    void MeasureApply(const char* what) {
+        std::vector<double> applies;
+        for (int round = 0; round < kApplies; ++round) {
+            const auto start = Clock::now();
+            Clock::time_point end;
+            window_.ApplyProfiles([&end] { end = Clock::now(); });
+            window_.deviceWorker().WaitUntilIdle();
+            applies.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+        const double median = Median(applies);
+        std::printf("Apply, %s (%d rounds): median %.0f ms, max %.0f ms = %.3f of the %.0f ms "
+                    "of pauses (target at most 1.02)\n",
+                    what, kApplies, median, *std::max_element(applies.begin(), applies.end()),
+                    median / kMandatedPausesMs, kMandatedPausesMs);
+    }
+
+private:
+    std::filesystem::path stateFile_;
+    SimMouse mouse_;
+    SimHidBackend backend_;
+    SimPlugEvents plugEvents_;
+    ThreadSleeper sleeper_;
+    DeviceLink link_;
+    std::unique_ptr<PointerSettingsGroup> pointerSettings_;
+    RecordingAddressOpener opener_;
+    CTavroDlg window_;
+};
+
+void MeasureApplyAndIdle(const QTemporaryDir& folder, int idleMs) {
+    Bench(folder, false).MeasureApply("mouse in memory");
+    Bench bench(folder, true);
+    bench.MeasureApply("mouse in a shared state file");
+    CTavroDlg& window = bench.window();
 
     // Hidden in the tray, as after OK or `tavro --hidden`.
     double before = ProcessorSeconds();
