@@ -17,9 +17,9 @@ bool AddSizes(QIcon& icon, const QString& themeFolder) {
     const QDir hicolor(themeFolder + QStringLiteral("/hicolor"));
     bool any = false;
     for (const QString& size : hicolor.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString file = hicolor.filePath(size + QStringLiteral("/apps/") +
-                                              QString::fromLatin1(kIconName) +
-                                              QStringLiteral(".png"));
+        const QString file =
+            hicolor.filePath(size + QStringLiteral("/apps/") + QString::fromLatin1(kIconName) +
+                             QStringLiteral(".png"));
         if (QFileInfo::exists(file)) {
             icon.addFile(file);
             any = true;
@@ -32,8 +32,8 @@ bool AddSizes(QIcon& icon, const QString& themeFolder) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    const QString beside = QFile::decodeName(
-        QByteArray::fromStdString((ProgramFolder() / "icons").native()));
+    const QString beside =
+        QFile::decodeName(QByteArray::fromStdString((ProgramFolder() / "icons").native()));
     if (AddSizes(icon, beside) || AddSizes(icon, QStringLiteral(TAVRO_INSTALLED_ICON_DIR))) {
         return icon;
     }

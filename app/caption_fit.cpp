@@ -50,8 +50,9 @@ QSize ButtonCaptionRoom(const LayoutRect& rect) {
 }
 
 QSize DropDownCaptionRoom(const LayoutRect& rect) {
-    return {rect.width - SkinnedComboButton::kCaptionIndent - main_window_layout::kDropDownArrowWidth,
-            rect.height};
+    return {
+        rect.width - SkinnedComboButton::kCaptionIndent - main_window_layout::kDropDownArrowWidth,
+        rect.height};
 }
 
 bool CaptionFits(const QFont& font, const CaptionBox& box) {

@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const tavro::ProgramOptions options = tavro::ParseProgramOptions(arguments);
     if (!options.error.empty()) {
-        std::fprintf(stderr, "tavro: %s\n%s", options.error.c_str(),
-                     tavro::ProgramUsage().c_str());
+        std::fprintf(stderr, "tavro: %s\n%s", options.error.c_str(), tavro::ProgramUsage().c_str());
         return kBadArguments;
     }
     if (options.help) {

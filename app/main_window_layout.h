@@ -50,8 +50,8 @@ inline constexpr std::array kBottomButtons{kResetButton, kOkButton, kApplyButton
 
 // The eleven choices of the Language button, values 0 … 10; the caption starts at the first.
 inline constexpr std::array<std::string_view, 11> kLanguages{
-    "English", "German", "Spanish", "French", "Japanese", "Chinese",
-    "Korean",  "Russian", "Hindi",  "Arabic", "Portuguese"};
+    "English", "German",  "Spanish", "French", "Japanese",  "Chinese",
+    "Korean",  "Russian", "Hindi",   "Arabic", "Portuguese"};
 
 // What the skin's drawing of a button leaves for its caption: the rounded frame of a
 // push button takes this much on either side, a drop-down's arrow and its separator

@@ -12,9 +12,14 @@ constexpr std::string_view kSimulateWithFile = "--simulate=";
 
 // Qt's options that take a value, in their one-dash spelling.
 constexpr std::array<std::string_view, 15> kQtOptionsWithValue{
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
-    "-qwindowicon", "-qwindowtitle", "-display", "-style", "-stylesheet",
-    "-session", "-name", "-title", "-visual", "-geometry"};
+    "-platform",        "-platformpluginpath",
+    "-platformtheme",   "-plugin",
+    "-qwindowgeometry", "-qwindowicon",
+    "-qwindowtitle",    "-display",
+    "-style",           "-stylesheet",
+    "-session",         "-name",
+    "-title",           "-visual",
+    "-geometry"};
 
 constexpr std::array<std::string_view, 5> kQtOptionsAlone{"-reverse", "-nograb", "-dograb", "-sync",
                                                           "-widgetcount"};

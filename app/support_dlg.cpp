@@ -64,8 +64,9 @@ void CSupportDlg::setFirmwareVersion(const QString& text) {
 }
 
 QString CSupportDlg::FirmwareVersionText(uint16_t versionTimes100) {
-    return QStringLiteral("%1.%2").arg(versionTimes100 / 100).arg(versionTimes100 % 100, 2, 10,
-                                                                  QLatin1Char('0'));
+    return QStringLiteral("%1.%2")
+        .arg(versionTimes100 / 100)
+        .arg(versionTimes100 % 100, 2, 10, QLatin1Char('0'));
 }
 
 void CSupportDlg::onCommand(int id) {

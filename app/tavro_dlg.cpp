@@ -255,14 +255,15 @@ void CTavroDlg::SetProfileCaption(int slot) {
 
 void CTavroDlg::ReadFirmwareAtStart() {
     auto firmware = std::make_shared<FirmwareRead>();
-    worker_.Post([firmware](DeviceLink& link) { *firmware = ReadFirmware(link, kExchangeLockWait); },
-                 [this, firmware] {
-                     // Found, but the read failed: the version counts as 0.
-                     pages_.support->setFirmwareVersion(
-                         firmware->found ? CSupportDlg::FirmwareVersionText(
-                                               firmware->read ? firmware->version : 0)
-                                         : QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
-                 });
+    worker_.Post(
+        [firmware](DeviceLink& link) { *firmware = ReadFirmware(link, kExchangeLockWait); },
+        [this, firmware] {
+            // Found, but the read failed: the version counts as 0.
+            pages_.support->setFirmwareVersion(
+                firmware->found
+                    ? CSupportDlg::FirmwareVersionText(firmware->read ? firmware->version : 0)
+                    : QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
+        });
 }
 
 void CTavroDlg::RegisterDeviceEvents() {
@@ -276,8 +277,8 @@ void CTavroDlg::RegisterDeviceEvents() {
     auto fd = std::make_shared<int>(-1);
     worker_.Post(
         [this, source, fd](DeviceLink& link) {
-            if (link.RegisterDeviceEvents(*source,
-                                          [this](const DeviceEvent& event) { OnDeviceEvent(event); })) {
+            if (link.RegisterDeviceEvents(
+                    *source, [this](const DeviceEvent& event) { OnDeviceEvent(event); })) {
                 *fd = link.DeviceEventFd();
             }
         },
@@ -542,21 +543,23 @@ void CTavroDlg::OnDeviceEvent(const DeviceEvent& event) {
             link.CloseDevice();
         },
         [this] {
-            pages_.support->setFirmwareVersion(QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
+            pages_.support->setFirmwareVersion(
+                QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
         });
 }
 
 void CTavroDlg::ReadFirmwareAfterArrival() {
     auto firmware = std::make_shared<FirmwareRead>();
-    worker_.Post([firmware](DeviceLink& link) { *firmware = ReadFirmware(link, kExchangeLockWait); },
-                 [this, firmware] {
-                     if (!firmware->found) {
-                         return;  // no mouse after all: nothing changes
-                     }
-                     pages_.support->setFirmwareVersion(
-                         firmware->read ? CSupportDlg::FirmwareVersionText(firmware->version)
-                                        : QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
-                 });
+    worker_.Post(
+        [firmware](DeviceLink& link) { *firmware = ReadFirmware(link, kExchangeLockWait); },
+        [this, firmware] {
+            if (!firmware->found) {
+                return;  // no mouse after all: nothing changes
+            }
+            pages_.support->setFirmwareVersion(
+                firmware->read ? CSupportDlg::FirmwareVersionText(firmware->version)
+                               : QString::fromLatin1(CSupportDlg::kNoFirmwareVersion));
+        });
 }
 
 void CTavroDlg::Resume() {

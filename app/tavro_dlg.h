@@ -169,7 +169,8 @@ private:
     std::array<CVokButton*, main_window_layout::kTabs.size()> tabs_{};
     std::array<CVokButton*, kProfileCount> profileButtons_{};
     std::array<CVokComboButton*, kProfileCount> profileMenus_{};
-    std::array<CVokButton*, main_window_layout::kBottomButtons.size()> bottomButtons_{};  // Reset, OK, Apply, Cancel
+    std::array<CVokButton*, main_window_layout::kBottomButtons.size()>
+        bottomButtons_{};  // Reset, OK, Apply, Cancel
     CVokComboButton* language_ = nullptr;
     CVokStatic* versionLabel_ = nullptr;
     PageSet pages_;

@@ -138,9 +138,10 @@ void MeasureStarts(const QString& self, const QTemporaryDir& folder) {
         "cold start to the first painted window (%d starts): min %.0f ms, median %.0f ms "
         "(target 150 ms)\n",
         kStarts, *std::min_element(milliseconds.begin(), milliseconds.end()), Median(milliseconds));
-    std::printf("peak resident memory (VmHWM): median %.1f MB (target 60 MB), of which the "
-                "skin's 62 loaded pictures hold %.1f MB\n",
-                Median(peaks), skinMegabytes);
+    std::printf(
+        "peak resident memory (VmHWM): median %.1f MB (target 60 MB), of which the "
+        "skin's 62 loaded pictures hold %.1f MB\n",
+        Median(peaks), skinMegabytes);
 }
 
 // The program's window on a simulated mouse; with `shared`, one that keeps its state in
@@ -160,8 +161,10 @@ public:
               .deviceEvents = &plugEvents_,
               .pointerSettings = *pointerSettings_,
               .addressOpener = opener_,
-              .showMessage = [](QWidget*,
-                                const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); },
+              .showMessage =
+                  [](QWidget*, const QString& text) {
+                      std::fprintf(stderr, "%s\n", qPrintable(text));
+                  },
           }) {
         window_.deviceWorker().WaitUntilIdle();
     }
@@ -178,10 +181,11 @@ public:
             applies.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         }
         const double median = Median(applies);
-        std::printf("Apply, %s (%d rounds): median %.0f ms, max %.0f ms = %.3f of the %.0f ms "
-                    "of pauses (target at most 1.02)\n",
-                    what, kApplies, median, *std::max_element(applies.begin(), applies.end()),
-                    median / kMandatedPausesMs, kMandatedPausesMs);
+        std::printf(
+            "Apply, %s (%d rounds): median %.0f ms, max %.0f ms = %.3f of the %.0f ms "
+            "of pauses (target at most 1.02)\n",
+            what, kApplies, median, *std::max_element(applies.begin(), applies.end()),
+            median / kMandatedPausesMs, kMandatedPausesMs);
     }
 
 private:
@@ -205,9 +209,10 @@ void MeasureApplyAndIdle(const QTemporaryDir& folder, int idleMs) {
     // Hidden in the tray, as after OK or `tavro --hidden`.
     double before = ProcessorSeconds();
     RunLoopFor(idleMs);
-    std::printf("processor time hidden in the tray over %d s: %.3f %% of one core (target "
-                "under 0.5 %%)\n",
-                idleMs / 1000, 100 * (ProcessorSeconds() - before) / (idleMs / 1000.0));
+    std::printf(
+        "processor time hidden in the tray over %d s: %.3f %% of one core (target "
+        "under 0.5 %%)\n",
+        idleMs / 1000, 100 * (ProcessorSeconds() - before) / (idleMs / 1000.0));
 
     window.show();
     SendCommand(&window, main_window_layout::kColorSettingsTab.id);

@@ -40,26 +40,26 @@ TEST_P(ProgramOptionsErrors, AreRefused) {
     EXPECT_FALSE(ParseProgramOptions(GetParam().words).error.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, ProgramOptionsErrors,
-    ::testing::Values(BadLine{"UnknownOption", {"--bogus"}},
-                      BadLine{"SimulateWithAnEmptyFile", {"--simulate="}},
-                      BadLine{"AStrayWord", {"--hidden", "now"}},
-                      BadLine{"AQtValueDoesNotHideAStrayWord", {"-platform", "xcb", "extra"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Lines, ProgramOptionsErrors,
+                         ::testing::Values(BadLine{"UnknownOption", {"--bogus"}},
+                                           BadLine{"SimulateWithAnEmptyFile", {"--simulate="}},
+                                           BadLine{"AStrayWord", {"--hidden", "now"}},
+                                           BadLine{"AQtValueDoesNotHideAStrayWord",
+                                                   {"-platform", "xcb", "extra"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramOptions, LeavesQtsOwnOptionsToQt) {
-    for (const Words& words : {Words{"-platform", "wayland"}, Words{"--platform", "offscreen"},
-                               Words{"-platform=xcb"}, Words{"-display", ":1", "--hidden"},
-                               Words{"-reverse"}, Words{"-style", "fusion"}}) {
+    for (const Words& words :
+         {Words{"-platform", "wayland"}, Words{"--platform", "offscreen"}, Words{"-platform=xcb"},
+          Words{"-display", ":1", "--hidden"}, Words{"-reverse"}, Words{"-style", "fusion"}}) {
         EXPECT_TRUE(ParseProgramOptions(words).error.empty()) << words[0];
     }
     EXPECT_TRUE(ParseProgramOptions({"-display", ":1", "--hidden"}).hidden);
 }
 
 TEST(ProgramOptions, TheSimulatedMouseLivesInTheRuntimeFolderElseWithTheProfiles) {
-    EXPECT_EQ(DefaultSimulatedMouseFile(FakeEnvironment{{"XDG_RUNTIME_DIR", "/run/user/1000"},
-                                                        {"HOME", "/home/ann"}}),
+    EXPECT_EQ(DefaultSimulatedMouseFile(
+                  FakeEnvironment{{"XDG_RUNTIME_DIR", "/run/user/1000"}, {"HOME", "/home/ann"}}),
               std::filesystem::path("/run/user/1000/tavro/simulated-mouse.state"));
     EXPECT_EQ(DefaultSimulatedMouseFile(FakeEnvironment{{"HOME", "/home/ann"}}),
               std::filesystem::path("/home/ann/.local/share/Dravek/TAVRO/simulated-mouse.state"));
@@ -74,9 +74,9 @@ TEST(ProgramOptions, AWaylandSessionRunsThroughXWaylandUnlessAPlatformWasChosen)
     EXPECT_TRUE(ShouldChooseX11({"--hidden"}, wayland));
     EXPECT_FALSE(ShouldChooseX11({"-platform", "wayland"}, wayland));
     EXPECT_FALSE(ShouldChooseX11({"--platform=wayland"}, wayland));
-    EXPECT_FALSE(ShouldChooseX11(
-        {}, FakeEnvironment{
-                {"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}}));
+    EXPECT_FALSE(ShouldChooseX11({}, FakeEnvironment{{"WAYLAND_DISPLAY", "wayland-0"},
+                                                     {"DISPLAY", ":0"},
+                                                     {"QT_QPA_PLATFORM", "wayland"}}));
     // Without XWayland there is no X11 to choose; on X11 there is nothing to choose.
     EXPECT_FALSE(ShouldChooseX11({}, FakeEnvironment{{"WAYLAND_DISPLAY", "wayland-0"}}));
     EXPECT_FALSE(ShouldChooseX11({}, FakeEnvironment{{"DISPLAY", ":0"}}));

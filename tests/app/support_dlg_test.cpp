@@ -84,15 +84,15 @@ private slots:
         RecordingAddressOpener opener;
         CSupportDlg page(Skin(), opener);
         CVokStatic* label = Label(page, support_layout::kFirmwareVersionLabel);
-        for (const QString& text : {QStringLiteral("1.24"), QStringLiteral("10.00"),
-                                    QStringLiteral("-.--")}) {
+        for (const QString& text :
+             {QStringLiteral("1.24"), QStringLiteral("10.00"), QStringLiteral("-.--")}) {
             page.setFirmwareVersion(text);
             QImage drawn(label->size(), QImage::Format_ARGB32);
             drawn.fill(Qt::transparent);
             label->render(&drawn);
             // Nothing of the text is cut at the right edge: the last column is background.
-            const QImage background = Skin().element(support_layout::kFirmwareVersionLabel,
-                                                     SkinState::Normal);
+            const QImage background =
+                Skin().element(support_layout::kFirmwareVersionLabel, SkinState::Normal);
             for (int y = 0; y < drawn.height(); ++y) {
                 QCOMPARE(drawn.pixel(drawn.width() - 1, y),
                          background.pixel(background.width() - 1, y));

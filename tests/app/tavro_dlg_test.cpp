@@ -195,9 +195,9 @@ private slots:
         QVERIFY(harness.window->profiles()[0].filePath.string().starts_with(
             harness.data.path().toStdString()));
         // The three settings pages load in their order, then each hears that all did.
-        const std::vector<std::string> loaded = {"load mouse 0", "load sensor 0",
+        const std::vector<std::string> loaded = {"load mouse 0",    "load sensor 0",
                                                  "load lighting 0", "loaded mouse",
-                                                 "loaded sensor", "loaded lighting"};
+                                                 "loaded sensor",   "loaded lighting"};
         QCOMPARE(harness.log, loaded);
         const PageSet& pages = window.pages();
         QVERIFY(!pages.mouseSettings->isHidden());
@@ -421,8 +421,8 @@ private slots:
         CTavroDlg& window = harness.Start();
         QProcess tavroctl;
         tavroctl.start(QStringLiteral(TAVROCTL_PATH),
-                       {QStringLiteral("--simulate=%1").arg(QString::fromStdString(
-                            harness.stateFile.string())),
+                       {QStringLiteral("--simulate=%1")
+                            .arg(QString::fromStdString(harness.stateFile.string())),
                         QStringLiteral("select"), QStringLiteral("3")});
         QVERIFY(tavroctl.waitForFinished(10000));
         QCOMPARE(tavroctl.exitCode(), 0);
@@ -584,17 +584,15 @@ private slots:
 
         for (CVokButton* button : window.findChildren<CVokButton*>()) {
             if (!button->text().isEmpty()) {
-                const LayoutRect rect{button->x(), button->y(), button->width(),
-                                      button->height()};
+                const LayoutRect rect{button->x(), button->y(), button->width(), button->height()};
                 QVERIFY2(CaptionFits(button->font(), {button->text(), ButtonCaptionRoom(rect)}),
                          qPrintable(button->text()));
             }
         }
         auto* language = ControlOf<CVokComboButton>(window, kLanguageButton);
         for (std::string_view choice : kLanguages) {
-            QVERIFY2(CaptionFits(language->font(),
-                                 {QString::fromUtf8(choice.data(), choice.size()),
-                                  DropDownCaptionRoom(kLanguageButton.rect)}),
+            QVERIFY2(CaptionFits(language->font(), {QString::fromUtf8(choice.data(), choice.size()),
+                                                    DropDownCaptionRoom(kLanguageButton.rect)}),
                      choice.data());
         }
     }
@@ -684,13 +682,15 @@ private slots:
     void withoutHotPlugTheProgramSaysSoAndGoesOn() {
         Harness withoutSource;
         withoutSource.Start(nullptr);
-        QCOMPARE(withoutSource.messages, QStringList{QStringLiteral("RegisterDeviceNotification Failed!")});
+        QCOMPARE(withoutSource.messages,
+                 QStringList{QStringLiteral("RegisterDeviceNotification Failed!")});
         QVERIFY(!withoutSource.window->hotPlugActive());
 
         Harness unwatchable;
         SimPlugEvents nowhere("/nonexistent-tavro-folder/mouse.state", unwatchable.backend);
         unwatchable.Start(&nowhere);
-        QCOMPARE(unwatchable.messages, QStringList{QStringLiteral("RegisterDeviceNotification Failed!")});
+        QCOMPARE(unwatchable.messages,
+                 QStringList{QStringLiteral("RegisterDeviceNotification Failed!")});
         QCOMPARE(unwatchable.window->pages().support->firmwareVersion(), QStringLiteral("1.24"));
     }
 

@@ -35,8 +35,8 @@ public:
 
     // The top-left corner on the screen of the mapped top-level window with this title.
     std::optional<QPoint> FindWindow(const QByteArray& title) {
-        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(
-            connection_, xcb_query_tree(connection_, screen_->root), nullptr);
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, screen_->root), nullptr);
         if (tree == nullptr) {
             return std::nullopt;
         }
@@ -64,11 +64,11 @@ public:
 
 private:
     QByteArray Title(xcb_window_t window) {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            connection_,
-            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
-                             0, 64),
-            nullptr);
+        xcb_get_property_reply_t* reply =
+            xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, window, XCB_ATOM_WM_NAME,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
+                                   nullptr);
         if (reply == nullptr) {
             return {};
         }
@@ -148,7 +148,8 @@ private slots:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.filePath("runtime"));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.filePath("data"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        const QString simulate = QStringLiteral("--simulate=%1").arg(folders.filePath("mouse.state"));
+        const QString simulate =
+            QStringLiteral("--simulate=%1").arg(folders.filePath("mouse.state"));
         QProcess tavro;
         tavro.setProcessEnvironment(environment);
         tavro.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -166,9 +167,9 @@ private slots:
             folders.filePath("data/Dravek/TAVRO/Profiles").toStdString();
         for (int slot = 0; slot < kProfileCount; ++slot) {
             ProfileRecord saved;
-            QVERIFY(LoadProfile(profiles / ("Default" + std::to_string(slot + 1) + ".profile"),
-                                saved)
-                        .ok());
+            QVERIFY(
+                LoadProfile(profiles / ("Default" + std::to_string(slot + 1) + ".profile"), saved)
+                    .ok());
         }
         QVERIFY(QFile::exists(folders.filePath("data/Dravek/TAVRO/Macros/macroList.dat")));
 

@@ -36,9 +36,8 @@ bool XvfbServer::Start(const char* screen) {
         return false;
     }
     // -displayfd picks a free display and writes its number once the server accepts clients.
-    std::vector<std::string> args = {xvfb,        "-displayfd", std::to_string(ready[1]),
-                                     "-nolisten", "tcp",        "-screen",
-                                     "0",         screen};
+    std::vector<std::string> args = {
+        xvfb, "-displayfd", std::to_string(ready[1]), "-nolisten", "tcp", "-screen", "0", screen};
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());
