@@ -2,23 +2,15 @@
 
 #include "app/support_dlg.h"
 #include "app/support_layout.h"
-#include "skin/owner_notification.h"
+#include "tests/support/generated_skin.h"
 
 namespace tavro {
 namespace {
 
-SkinResources& Skin() {
-    static SkinResources skin(TAVRO_SKIN_DIR);
-    return skin;
-}
+using testing::GeneratedSkin;
 
 CVokStatic* Label(QWidget& page, const PlacedControl& place) {
-    for (CVokStatic* label : page.findChildren<CVokStatic*>()) {
-        if (ControlId(label) == place.id) {
-            return label;
-        }
-    }
-    return nullptr;
+    return testing::PlacedChild<CVokStatic>(page, place);
 }
 
 }  // namespace
@@ -29,7 +21,7 @@ class SupportDlgTest : public QObject {
 private slots:
     void showsTheVersionsAndNoFirmwareUntilToldOne() {
         RecordingAddressOpener opener;
-        CSupportDlg page(Skin(), opener);
+        CSupportDlg page(GeneratedSkin(), opener);
         QCOMPARE(page.size(), QSize(783, 349));
         QCOMPARE(page.softwareVersion(), QStringLiteral("1.24"));
         QCOMPARE(page.firmwareVersion(), QStringLiteral("-.--"));
@@ -57,7 +49,7 @@ private slots:
 
     void theButtonsOpenTheirAddresses() {
         RecordingAddressOpener opener;
-        CSupportDlg page(Skin(), opener);
+        CSupportDlg page(GeneratedSkin(), opener);
         page.show();
         using namespace support_layout;
         for (const PlacedControl& button : {kFaqButton, kOnlineSupportButton, kCheckUpdatesButton,
@@ -82,7 +74,7 @@ private slots:
 
     void aLongVersionStillFitsItsLabel() {
         RecordingAddressOpener opener;
-        CSupportDlg page(Skin(), opener);
+        CSupportDlg page(GeneratedSkin(), opener);
         CVokStatic* label = Label(page, support_layout::kFirmwareVersionLabel);
         for (const QString& text :
              {QStringLiteral("1.24"), QStringLiteral("10.00"), QStringLiteral("-.--")}) {
@@ -92,7 +84,7 @@ private slots:
             label->render(&drawn);
             // Nothing of the text is cut at the right edge: the last column is background.
             const QImage background =
-                Skin().element(support_layout::kFirmwareVersionLabel, SkinState::Normal);
+                GeneratedSkin().element(support_layout::kFirmwareVersionLabel, SkinState::Normal);
             for (int y = 0; y < drawn.height(); ++y) {
                 QCOMPARE(drawn.pixel(drawn.width() - 1, y),
                          background.pixel(background.width() - 1, y));

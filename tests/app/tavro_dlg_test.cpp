@@ -28,16 +28,12 @@
 #include "sim/sim_plug_events.h"
 #include "skin/layout_qt.h"
 #include "skin/owner_notification.h"
+#include "tests/support/generated_skin.h"
 
 namespace tavro {
 namespace {
 
 using namespace main_window_layout;
-
-SkinResources& Skin() {
-    static SkinResources skin(TAVRO_SKIN_DIR);
-    return skin;
-}
 
 QPoint Centre(const LayoutRect& rect) {
     return {rect.centerX(), rect.centerY()};
@@ -49,6 +45,12 @@ void ClickAt(QWidget& window, const LayoutRect& rect) {
     QWidget* target = window.childAt(point);
     QVERIFY2(target != nullptr, "no control at the point");
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window, point));
+}
+
+void Drag(QWidget& widget, QPoint from, QPoint by) {
+    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&widget, from + by);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, from + by);
 }
 
 void ChooseEntry(SkinnedMenu& menu, int code) {
@@ -94,7 +96,7 @@ struct Harness {
 
     CTavroDlg& Start(DeviceEventSource* source) {
         window = std::make_unique<CTavroDlg>(TavroServices{
-            .skin = Skin(),
+            .skin = testing::GeneratedSkin(),
             .link = link,
             .deviceEvents = source,
             .pointerSettings = pointer,
@@ -117,6 +119,12 @@ struct Harness {
         return *window;
     }
     CTavroDlg& Start() { return Start(&events); }
+
+    CTavroDlg& StartShown() {
+        Start();
+        window->show();
+        return *window;
+    }
 
     void WaitForDevice() { window->deviceWorker().WaitUntilIdle(); }
 
@@ -165,12 +173,7 @@ ConfigImage ImageOf(const ProfileRecord& record) {
 
 template <typename Control>
 Control* ControlOf(QWidget& window, const PlacedControl& place) {
-    for (Control* control : window.findChildren<Control*>()) {
-        if (ControlId(control) == place.id) {
-            return control;
-        }
-    }
-    return nullptr;
+    return testing::PlacedChild<Control>(window, place);
 }
 
 }  // namespace
@@ -599,8 +602,7 @@ private slots:
 
     void theTopMostSwitchKeepsTheWindowWhereItIs() {
         Harness harness;
-        CTavroDlg& window = harness.Start();
-        window.show();
+        CTavroDlg& window = harness.StartShown();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const WId native = window.winId();
         const QPoint position = window.pos();
@@ -618,24 +620,19 @@ private slots:
 
     void draggingTheBackgroundMovesTheWindow() {
         Harness harness;
-        CTavroDlg& window = harness.Start();
-        window.show();
+        CTavroDlg& window = harness.StartShown();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint start = window.pos();
         // Without a window manager to ask, the window follows the pointer itself.
         const QPoint header(400, 60);
         QCOMPARE(window.childAt(header), nullptr);
-        QTest::mousePress(&window, Qt::LeftButton, {}, header);
-        QTest::mouseMove(&window, header + QPoint(30, 20));
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, header + QPoint(30, 20));
+        Drag(window, header, QPoint(30, 20));
         QCOMPARE(window.pos(), start + QPoint(30, 20));
 
         // A press on a page is the page's, not the window's.
         QWidget* page = window.pages().mouseSettings;
         const QPoint onPage(300, 100);
-        QTest::mousePress(page, Qt::LeftButton, {}, onPage);
-        QTest::mouseMove(page, onPage + QPoint(30, 20));
-        QTest::mouseRelease(page, Qt::LeftButton, {}, onPage + QPoint(30, 20));
+        Drag(*page, onPage, QPoint(30, 20));
         QCOMPARE(window.pos(), start + QPoint(30, 20));
     }
 

@@ -41,6 +41,14 @@ protected:
         return events.TakeEvents();
     }
 
+    // After the change, exactly one event of `kind`, for the simulated mouse's node.
+    void ExpectOneEvent(DeviceEventKind kind) {
+        const std::vector<DeviceEvent> taken = EventsAfterChange();
+        ASSERT_EQ(taken.size(), 1u);
+        EXPECT_EQ(taken[0].kind, kind);
+        EXPECT_EQ(taken[0].path, kSimDevicePath);
+    }
+
     testing::TempFolder folder;
     std::filesystem::path stateFile = folder / "mouse.state";
     SimMouse mouse;
@@ -67,19 +75,14 @@ TEST_F(SimPlugEventsTest, UnplugAndPlugInBecomeRemovalAndArrival) {
     ASSERT_TRUE(events.Start());
     pluggedIn = false;
     ReplaceFile("mouse.state");
-    const std::vector<DeviceEvent> removal = EventsAfterChange();
-    ASSERT_EQ(removal.size(), 1u);
-    EXPECT_EQ(removal[0].kind, DeviceEventKind::kRemoval);
-    EXPECT_EQ(removal[0].path, kSimDevicePath);
+    ExpectOneEvent(DeviceEventKind::kRemoval);
     EXPECT_FALSE(backend.IsPluggedIn());
 
     pluggedIn = true;
     ReplaceFile("mouse.state");
-    const std::vector<DeviceEvent> arrival = EventsAfterChange();
-    ASSERT_EQ(arrival.size(), 1u);
-    EXPECT_EQ(arrival[0].kind, DeviceEventKind::kArrival);
+    ExpectOneEvent(DeviceEventKind::kArrival);
     EXPECT_TRUE(backend.IsPluggedIn());
-    EXPECT_TRUE(DeviceLink::IsMouseDevicePath(arrival[0].path));
+    EXPECT_TRUE(DeviceLink::IsMouseDevicePath(kSimDevicePath));
 }
 
 TEST_F(SimPlugEventsTest, OtherChangesAreNoEvents) {
@@ -99,9 +102,7 @@ TEST_F(SimPlugEventsTest, AStateFileThatGoesAwayIsAPluggedInMouse) {
     ASSERT_FALSE(backend.IsPluggedIn());
     fileReadable = false;
     std::filesystem::remove(stateFile);
-    const std::vector<DeviceEvent> arrival = EventsAfterChange();
-    ASSERT_EQ(arrival.size(), 1u);
-    EXPECT_EQ(arrival[0].kind, DeviceEventKind::kArrival);
+    ExpectOneEvent(DeviceEventKind::kArrival);
 }
 
 TEST(SimPlugEventsStartTest, AFolderThatDoesNotExistCannotBeWatched) {

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -16,41 +14,15 @@
 #include "app/tavro_dlg.h"
 #include "platform/desktop_pointer_settings.h"
 #include "sim/sim_backend.h"
-#include "skin/layout_qt.h"
+#include "tools/capture/window_capture.h"
 
 namespace {
 
 using namespace tavro;
 
-void SendPointer(QWidget& widget, QEvent::Type type, QPoint point) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), button, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
 // Clicks the window's control at the centre of `rect`, as the pointer would.
-void Click(QWidget& window, const LayoutRect& rect) {
-    const QPoint centre(rect.centerX(), rect.centerY());
-    QWidget* target = window.childAt(centre);
-    const QPoint local = target->mapFrom(&window, centre);
-    SendPointer(*target, QEvent::MouseMove, local);
-    SendPointer(*target, QEvent::MouseButtonPress, local);
-    SendPointer(*target, QEvent::MouseButtonRelease, local);
-}
-
-// The window with its visible pop-ups drawn where they are on screen.
-QImage Grab(QWidget& window) {
-    QImage image = window.grab().toImage();
-    QPainter painter(&image);
-    for (QWidget* popUp : QApplication::topLevelWidgets()) {
-        if (popUp != &window && popUp->isVisible()) {
-            painter.drawPixmap(popUp->geometry().topLeft() - window.geometry().topLeft(),
-                               popUp->grab());
-        }
-    }
-    return image;
+void ClickAt(QWidget& window, const LayoutRect& rect) {
+    capture::Click(*window.childAt(QPoint(rect.centerX(), rect.centerY())));
 }
 
 bool Save(const QImage& image, const QDir& folder, const QString& name) {
@@ -98,13 +70,14 @@ int main(int argc, char** argv) {
     window.show();
     window.deviceWorker().WaitUntilIdle();
 
-    bool saved = Save(Grab(window), folder, QStringLiteral("main-window"));
+    bool saved = Save(capture::GrabWithPopUps(window), folder, QStringLiteral("main-window"));
     const char* names[] = {"", "tab-sensor", "tab-lighting", "tab-macros", "tab-support"};
     for (size_t tab = 1; tab < main_window_layout::kTabs.size(); ++tab) {
-        Click(window, main_window_layout::kTabs[tab].rect);
-        saved = Save(Grab(window), folder, QString::fromLatin1(names[tab])) && saved;
+        ClickAt(window, main_window_layout::kTabs[tab].rect);
+        saved =
+            Save(capture::GrabWithPopUps(window), folder, QString::fromLatin1(names[tab])) && saved;
     }
-    Click(window, main_window_layout::kLanguageButton.rect);
-    saved = Save(Grab(window), folder, QStringLiteral("language-menu")) && saved;
+    ClickAt(window, main_window_layout::kLanguageButton.rect);
+    saved = Save(capture::GrabWithPopUps(window), folder, QStringLiteral("language-menu")) && saved;
     return saved ? 0 : 1;
 }
