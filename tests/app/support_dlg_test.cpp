@@ -8,10 +8,7 @@ namespace tavro {
 namespace {
 
 using testing::GeneratedSkin;
-
-CVokStatic* Label(QWidget& page, const PlacedControl& place) {
-    return testing::PlacedChild<CVokStatic>(page, place);
-}
+using testing::PlacedChild;
 
 }  // namespace
 
@@ -26,10 +23,11 @@ private slots:
         QCOMPARE(page.softwareVersion(), QStringLiteral("1.24"));
         QCOMPARE(page.firmwareVersion(), QStringLiteral("-.--"));
         page.setFirmwareVersion(CSupportDlg::FirmwareVersionText(131));
-        QCOMPARE(Label(page, support_layout::kFirmwareVersionLabel)->text(),
+        QCOMPARE(PlacedChild<CVokStatic>(page, support_layout::kFirmwareVersionLabel)->text(),
                  QStringLiteral("1.31"));
-        QCOMPARE(Label(page, support_layout::kFirmwareVersionLabel)->accessibleName(),
-                 QStringLiteral("Firm Version"));
+        QCOMPARE(
+            PlacedChild<CVokStatic>(page, support_layout::kFirmwareVersionLabel)->accessibleName(),
+            QStringLiteral("Firm Version"));
     }
 
     void firmwareVersionsReadAsHundredths_data() {
@@ -75,7 +73,7 @@ private slots:
     void aLongVersionStillFitsItsLabel() {
         RecordingAddressOpener opener;
         CSupportDlg page(GeneratedSkin(), opener);
-        CVokStatic* label = Label(page, support_layout::kFirmwareVersionLabel);
+        CVokStatic* label = PlacedChild<CVokStatic>(page, support_layout::kFirmwareVersionLabel);
         for (const QString& text :
              {QStringLiteral("1.24"), QStringLiteral("10.00"), QStringLiteral("-.--")}) {
             page.setFirmwareVersion(text);

@@ -34,6 +34,7 @@ namespace tavro {
 namespace {
 
 using namespace main_window_layout;
+using testing::PlacedChild;
 
 QPoint Centre(const LayoutRect& rect) {
     return {rect.centerX(), rect.centerY()};
@@ -171,11 +172,6 @@ ConfigImage ImageOf(const ProfileRecord& record) {
     return image;
 }
 
-template <typename Control>
-Control* ControlOf(QWidget& window, const PlacedControl& place) {
-    return testing::PlacedChild<Control>(window, place);
-}
-
 }  // namespace
 
 class TavroDlgTest : public QObject {
@@ -190,7 +186,7 @@ private slots:
             QCOMPARE(int(record.slot), slot);
             QCOMPARE(record.name, DefaultProfileName(slot));
             QCOMPARE(record.filePath, ProfilePath(slot));
-            auto* button = ControlOf<CVokButton>(window, kProfileBar[slot].profile);
+            auto* button = PlacedChild<CVokButton>(window, kProfileBar[slot].profile);
             QCOMPARE(button->text(), QStringLiteral("Profile%1").arg(slot + 1));
             QCOMPARE(button->isSelected(), slot == 0);
         }
@@ -212,11 +208,11 @@ private slots:
             QCOMPARE(page->geometry(), ToQRect(kPageArea));
         }
         for (const PlacedControl& tab : kTabs) {
-            QVERIFY(!ControlOf<CVokButton>(window, tab)->isSelected());
+            QVERIFY(!PlacedChild<CVokButton>(window, tab)->isSelected());
         }
-        QCOMPARE(ControlOf<CVokComboButton>(window, kLanguageButton)->caption(),
+        QCOMPARE(PlacedChild<CVokComboButton>(window, kLanguageButton)->caption(),
                  QStringLiteral("English"));
-        QCOMPARE(ControlOf<CVokStatic>(window, kVersionLabel)->text(), QStringLiteral("1.24"));
+        QCOMPARE(PlacedChild<CVokStatic>(window, kVersionLabel)->text(), QStringLiteral("1.24"));
         QCOMPARE(pages.support->softwareVersion(), QStringLiteral("1.24"));
         QCOMPARE(pages.support->firmwareVersion(), QStringLiteral("1.24"));
         QCOMPARE(window.windowTitle(), QStringLiteral("TAVRO"));
@@ -252,10 +248,10 @@ private slots:
         QCOMPARE(window.profiles()[1].name, std::u16string(u"Gaming"));
         QCOMPARE(window.profiles()[1].dpiX1, int16_t(3200));
         QCOMPARE(int(window.profiles()[1].slot), 1);
-        QCOMPARE(ControlOf<CVokButton>(window, kProfileBar[1].profile)->text(),
+        QCOMPARE(PlacedChild<CVokButton>(window, kProfileBar[1].profile)->text(),
                  QStringLiteral("Gaming"));
-        QVERIFY(!ControlOf<CVokButton>(window, kProfileBar[3].profile)->isEnabled());
-        QVERIFY(ControlOf<CVokButton>(window, kProfileBar[2].profile)->isEnabled());
+        QVERIFY(!PlacedChild<CVokButton>(window, kProfileBar[3].profile)->isEnabled());
+        QVERIFY(PlacedChild<CVokButton>(window, kProfileBar[2].profile)->isEnabled());
         // A file that is not a profile leaves the slot at its defaults.
         QCOMPARE(window.profiles()[4].name, DefaultProfileName(4));
         QCOMPARE(window.macroLibrary().size(), size_t(1));
@@ -402,7 +398,7 @@ private slots:
         harness.log.clear();
         ClickAt(window, kMouseSettingsTab.rect);
         QVERIFY(harness.log.empty());
-        QVERIFY(!ControlOf<CVokButton>(window, kMouseSettingsTab)->isSelected());
+        QVERIFY(!PlacedChild<CVokButton>(window, kMouseSettingsTab)->isSelected());
 
         ClickAt(window, kSensorTab.rect);
         const std::vector<std::string> stored = {"store mouse 0", "store sensor 0",
@@ -410,13 +406,13 @@ private slots:
         QCOMPARE(harness.log, stored);
         QVERIFY(!window.pages().sensor->isHidden());
         QVERIFY(window.pages().mouseSettings->isHidden());
-        QVERIFY(ControlOf<CVokButton>(window, kSensorTab)->isSelected());
+        QVERIFY(PlacedChild<CVokButton>(window, kSensorTab)->isSelected());
         ClickAt(window, kSensorTab.rect);
         QCOMPARE(harness.log, stored);
 
         ClickAt(window, kSupportTab.rect);
         QVERIFY(!window.pages().support->isHidden());
-        QVERIFY(!ControlOf<CVokButton>(window, kSensorTab)->isSelected());
+        QVERIFY(!PlacedChild<CVokButton>(window, kSensorTab)->isSelected());
     }
 
     void thePollFollowsTheMousesButtonOnlyWhileTheWindowIsActive() {
@@ -441,8 +437,8 @@ private slots:
         window.PollActiveProfile();
         harness.WaitForDevice();
         QCOMPARE(window.editedSlot(), 3);
-        QVERIFY(ControlOf<CVokButton>(window, kProfileBar[3].profile)->isSelected());
-        QVERIFY(!ControlOf<CVokButton>(window, kProfileBar[0].profile)->isSelected());
+        QVERIFY(PlacedChild<CVokButton>(window, kProfileBar[3].profile)->isSelected());
+        QVERIFY(!PlacedChild<CVokButton>(window, kProfileBar[0].profile)->isSelected());
         QCOMPARE(harness.log.front(), std::string("store mouse 0"));
         QVERIFY(std::find(harness.log.begin(), harness.log.end(), "load mouse 3") !=
                 harness.log.end());
@@ -504,7 +500,7 @@ private slots:
         window.show();
         harness.log.clear();
         const auto profiles = window.profiles();
-        auto* language = ControlOf<CVokComboButton>(window, kLanguageButton);
+        auto* language = PlacedChild<CVokComboButton>(window, kLanguageButton);
         ClickAt(window, kLanguageButton.rect);
         SkinnedMenu* menu = language->menu();
         QVERIFY(menu->isVisible());
@@ -553,7 +549,7 @@ private slots:
         CTavroDlg& window = harness.Start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto* firstTab = ControlOf<CVokButton>(window, kMouseSettingsTab);
+        auto* firstTab = PlacedChild<CVokButton>(window, kMouseSettingsTab);
         firstTab->setFocus();
         QTest::keyClick(&window, Qt::Key_Return);
         QTest::keyClick(&window, Qt::Key_Escape);
@@ -572,17 +568,17 @@ private slots:
         Harness harness;
         CTavroDlg& window = harness.Start();
         for (const PlacedControl& control : kControls) {
-            QWidget* widget = ControlOf<QWidget>(window, control);
+            QWidget* widget = PlacedChild<QWidget>(window, control);
             QVERIFY2(widget != nullptr, control.caption.data());
             QVERIFY2(!widget->accessibleName().isEmpty(), control.caption.data());
         }
-        QCOMPARE(ControlOf<QWidget>(window, kResetButton)->accessibleName(),
+        QCOMPARE(PlacedChild<QWidget>(window, kResetButton)->accessibleName(),
                  QStringLiteral("Reset to Default"));
-        QCOMPARE(ControlOf<QWidget>(window, kProfileBar[0].profile)->accessibleName(),
+        QCOMPARE(PlacedChild<QWidget>(window, kProfileBar[0].profile)->accessibleName(),
                  QStringLiteral("Profile1"));
-        QCOMPARE(ControlOf<QWidget>(window, kLanguageButton)->accessibleName(),
+        QCOMPARE(PlacedChild<QWidget>(window, kLanguageButton)->accessibleName(),
                  QStringLiteral("English"));
-        QCOMPARE(ControlOf<QWidget>(window, kProfileBar[4].menu)->accessibleName(),
+        QCOMPARE(PlacedChild<QWidget>(window, kProfileBar[4].menu)->accessibleName(),
                  QStringLiteral("5"));
 
         for (CVokButton* button : window.findChildren<CVokButton*>()) {
@@ -592,7 +588,7 @@ private slots:
                          qPrintable(button->text()));
             }
         }
-        auto* language = ControlOf<CVokComboButton>(window, kLanguageButton);
+        auto* language = PlacedChild<CVokComboButton>(window, kLanguageButton);
         for (std::string_view choice : kLanguages) {
             QVERIFY2(CaptionFits(language->font(), {QString::fromUtf8(choice.data(), choice.size()),
                                                     DropDownCaptionRoom(kLanguageButton.rect)}),
