@@ -8,13 +8,11 @@
 
 #include <cstdio>
 #include <optional>
-#include <string>
 #include <utility>
 
 #include "app/app_icon.h"
 #include "app/caption_fit.h"
 #include "app/control_placement.h"
-#include "app/main_window_layout.h"
 #include "device/device_commands.h"
 #include "macros/macro_library.h"
 #include "profile/profile_file.h"

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <QPointer>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 #include <QTimer>
