@@ -148,6 +148,8 @@ private slots:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.filePath("runtime"));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.filePath("data"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                           QStringLiteral("suppressions=" TAVRO_LSAN_SUPPRESSIONS));
         const QString simulate =
             QStringLiteral("--simulate=%1").arg(folders.filePath("mouse.state"));
         QProcess tavro;
