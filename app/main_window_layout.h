@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "skin/layout_rect.h"
 
@@ -36,12 +37,27 @@ inline constexpr std::array<ProfileSlotControls, 5> kProfileBar{{
     {{1016, "5", 15, {633, 187, 16, 20}}, {1011, "", 16, {649, 187, 142, 20}}},
 }};
 
+// The items of every profile menu, values 1 … 5.
+inline constexpr std::array<std::string_view, 5> kProfileMenuItems{
+    "Rename", "Save current settings", "Export Profile", "Import Profile", "Disable/Enable"};
+
 inline constexpr PlacedControl kResetButton{1031, "Reset to Default", 17, {38, 563, 89, 24}};
 inline constexpr PlacedControl kLanguageButton{1032, "Language", 18, {146, 563, 117, 24}};
 inline constexpr PlacedControl kOkButton{1041, "OK", 19, {555, 563, 56, 24}};
 inline constexpr PlacedControl kApplyButton{1042, "Apply", 20, {617, 563, 55, 24}};
 inline constexpr PlacedControl kCancelButton{1044, "Cancel", 21, {678, 563, 54, 24}};
 inline constexpr std::array kBottomButtons{kResetButton, kOkButton, kApplyButton, kCancelButton};
+
+// The eleven choices of the Language button, values 0 … 10; the caption starts at the first.
+inline constexpr std::array<std::string_view, 11> kLanguages{
+    "English", "German",  "Spanish", "French", "Japanese",  "Chinese",
+    "Korean",  "Russian", "Hindi",   "Arabic", "Portuguese"};
+
+// What the skin's drawing of a button leaves for its caption: the rounded frame of a
+// push button takes this much on either side, a drop-down's arrow and its separator
+// the last kDropDownArrowWidth pixels.
+inline constexpr int kButtonFrameWidth = 3;
+inline constexpr int kDropDownArrowWidth = 28;
 
 // Shows the program's version; its background is the window's own.
 inline constexpr PlacedControl kVersionLabel{1080, "FirmwareVer", kNoElement, {239, 7, 29, 13}};

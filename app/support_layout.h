@@ -8,7 +8,9 @@
 // Support sheets.
 namespace tavro::support_layout {
 
-inline constexpr PlacedControl kFaqButton{1086, "FQA", 124, {140, 122, 124, 25}};
+// The template's caption reads "FQA", a slip: the button says "FAQ", and so does its
+// accessible name.
+inline constexpr PlacedControl kFaqButton{1086, "FAQ", 124, {140, 122, 124, 25}};
 inline constexpr PlacedControl kOnlineSupportButton{
     1071, "Online Support", 125, {140, 274, 124, 24}};
 inline constexpr PlacedControl kCheckUpdatesButton{1072, "Check Updates", 126, {504, 122, 141, 25}};

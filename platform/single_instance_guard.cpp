@@ -9,6 +9,7 @@ namespace tavro {
 namespace {
 
 constexpr char kShowRequest[] = "show\n";
+constexpr char kQuitRequest[] = "quit\n";
 constexpr int kWakeTimeoutMs = 1000;
 constexpr qint64 kLongestRequest = 64;  // anything longer is not a copy of this program
 
@@ -38,7 +39,7 @@ QString SingleInstanceGuard::socketPath() const {
 }
 
 bool SingleInstanceGuard::Acquire() {
-    WakeRunningCopy();
+    SendRequest(kShowRequest);
     if (lock_.tryLock(0)) {
         // We hold the lock, so any socket left behind belongs to a copy that died.
         QLocalServer::removeServer(socketPath());
@@ -52,13 +53,17 @@ bool SingleInstanceGuard::Acquire() {
     return true;
 }
 
-bool SingleInstanceGuard::WakeRunningCopy() {
+bool SingleInstanceGuard::RequestQuit() {
+    return SendRequest(kQuitRequest);
+}
+
+bool SingleInstanceGuard::SendRequest(const char* request) {
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     if (!socket.waitForConnected(kWakeTimeoutMs)) {
         return false;
     }
-    socket.write(kShowRequest);
+    socket.write(request);
     const bool sent = socket.waitForBytesWritten(kWakeTimeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) {
@@ -76,8 +81,11 @@ void SingleInstanceGuard::ReadRequests() {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         const auto read = [this, socket] {
             if (socket->canReadLine()) {
-                if (socket->readLine(kLongestRequest) == kShowRequest) {
+                const QByteArray line = socket->readLine(kLongestRequest);
+                if (line == kShowRequest) {
                     emit showRequested();
+                } else if (line == kQuitRequest) {
+                    emit quitRequested();
                 }
                 socket->disconnectFromServer();
             } else if (socket->bytesAvailable() > kLongestRequest) {

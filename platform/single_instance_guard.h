@@ -27,15 +27,21 @@ public:
     // (an unwritable folder) the program runs without the guarantee.
     bool Acquire();
 
+    // Asks a running copy to end as its tray menu's "Exit" does, without taking the
+    // lock; false when no copy answered.
+    bool RequestQuit();
+
     QString lockFilePath() const;
     QString socketPath() const;
 
 signals:
     // Another copy asked this one to show its window.
     void showRequested();
+    // Another copy asked this one to end.
+    void quitRequested();
 
 private:
-    bool WakeRunningCopy();
+    bool SendRequest(const char* request);
     void Listen();
     void ReadRequests();
 

@@ -14,8 +14,9 @@ constexpr int kButtonFontHeight = 15;
 
 }  // namespace
 
-CVokButton::CVokButton(int id, QWidget* parent)
-    : FourStateButton(id, parent), font_(ControlFont(kButtonFontHeight)) {}
+CVokButton::CVokButton(int id, QWidget* parent) : FourStateButton(id, parent) {
+    setFont(ControlFont(kButtonFontHeight));
+}
 
 void CVokButton::setSelected(bool selected) {
     if (selected_ == selected) {
@@ -37,7 +38,7 @@ void CVokButton::paintEvent(QPaintEvent*) {
     DrawStretched(painter, currentLook(selected_), rect());
     if (!text().isEmpty()) {
         DrawSkinText(painter, text(), captionColour(), true, true,
-                     rect().adjusted(kCaptionIndent, 0, 0, 0), &font_);
+                     rect().adjusted(kCaptionIndent, 0, 0, 0));
     }
 }
 

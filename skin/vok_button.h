@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QRgb>
 
 #include "skin/four_state_button.h"
@@ -8,7 +7,8 @@
 namespace tavro {
 
 // A push button drawn from four skin looks. Its caption (the button text) is drawn only
-// when not empty: the pages' buttons carry their words in the images.
+// when not empty, in the widget's font (15-pixel Arial unless the owner sets another):
+// the pages' buttons carry their words in the images.
 //
 // Reports to its parent: (id, 0) when the pointer enters; a click as the command id.
 class CVokButton : public FourStateButton {
@@ -36,7 +36,6 @@ protected:
 private:
     QRgb captionColour() const;
 
-    QFont font_;
     QRgb textColour_ = kDefaultTextColour;
     QRgb selectedTextColour_ = kDefaultSelectedTextColour;
     bool selected_ = false;

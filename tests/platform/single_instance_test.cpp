@@ -170,6 +170,22 @@ private slots:
         }
     }
 
+    void aQuitRequestEndsTheRunningCopyAndTakesNoLock() {
+        QTemporaryDir directory;
+        SingleInstanceGuard running(directory.path());
+        QSignalSpy quit(&running, &SingleInstanceGuard::quitRequested);
+        QSignalSpy shown(&running, &SingleInstanceGuard::showRequested);
+        QVERIFY(running.Acquire());
+
+        SingleInstanceGuard asking(directory.path());
+        QVERIFY(asking.RequestQuit());
+        QVERIFY(quit.wait(kDeadlineMs));
+        QCOMPARE(shown.count(), 0);
+
+        QTemporaryDir empty;
+        QVERIFY(!SingleInstanceGuard(empty.path()).RequestQuit());
+    }
+
     void runsWithoutTheGuaranteeWhereNoLockCanBeMade() {
         SingleInstanceGuard guard(QStringLiteral("/nonexistent/tavro"));
         QVERIFY(guard.Acquire());

@@ -29,16 +29,15 @@ XvfbServer::~XvfbServer() {
     }
 }
 
-bool XvfbServer::Start() {
+bool XvfbServer::Start(const char* screen) {
     const std::string xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb")).toStdString();
     int ready[2];
     if (xvfb.empty() || pipe(ready) != 0) {
         return false;
     }
     // -displayfd picks a free display and writes its number once the server accepts clients.
-    std::vector<std::string> args = {xvfb,        "-displayfd", std::to_string(ready[1]),
-                                     "-nolisten", "tcp",        "-screen",
-                                     "0",         "320x240x24"};
+    std::vector<std::string> args = {
+        xvfb, "-displayfd", std::to_string(ready[1]), "-nolisten", "tcp", "-screen", "0", screen};
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());

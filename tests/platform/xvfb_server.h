@@ -13,7 +13,8 @@ public:
     XvfbServer& operator=(const XvfbServer&) = delete;
     ~XvfbServer();
 
-    bool Start();
+    // `screen` is Xvfb's WIDTHxHEIGHTxDEPTH.
+    bool Start(const char* screen = "320x240x24");
 
 private:
     pid_t pid_ = 0;

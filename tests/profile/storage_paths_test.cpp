@@ -2,31 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <map>
-
+#include "tests/support/fake_environment.h"
 #include "tests/support/temp_folder.h"
 
 namespace tavro {
 namespace {
 
+using testing::FakeEnvironment;
 using testing::TempFolder;
-
-class FakeEnvironment : public Environment {
-public:
-    FakeEnvironment(std::initializer_list<std::pair<const std::string, std::string>> values)
-        : values_(values) {}
-    std::optional<std::string> Get(const std::string& name) const override {
-        const auto found = values_.find(name);
-        if (found == values_.end() || found->second.empty()) {
-            return std::nullopt;
-        }
-        return found->second;
-    }
-
-private:
-    std::map<std::string, std::string> values_;
-};
 
 TEST(StoragePaths, ApplicationDataFollowsXdgDataHome) {
     const FakeEnvironment plain({{"HOME", "/home/ann"}});

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 
 #include <cstdio>
 
@@ -15,44 +13,20 @@
 #include "skin/skin_fonts.h"
 #include "skin/skin_resources.h"
 #include "skin/skinned_menu.h"
+#include "tools/capture/window_capture.h"
 #include "tools/gallery/gallery_window.h"
 
 namespace {
 
+using tavro::capture::Click;
+using tavro::capture::GrabWithPopUps;
+using tavro::capture::SendPointer;
 using tavro::gallery::GalleryWindow;
-
-void SendPointer(QWidget& widget, QEvent::Type type, QPoint point) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), button, held,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &event);
-}
-
-void Click(QWidget& widget) {
-    const QPoint centre = widget.rect().center();
-    SendPointer(widget, QEvent::MouseMove, centre);
-    SendPointer(widget, QEvent::MouseButtonPress, centre);
-    SendPointer(widget, QEvent::MouseButtonRelease, centre);
-}
 
 // Points at the entry with `code` of `menu`, as the pointer would.
 void HoverEntry(tavro::SkinnedMenu& menu, int code) {
     const tavro::MenuItem* entry = menu.findEntry(code);
     SendPointer(menu, QEvent::MouseMove, QPoint(entry->rect.centerX(), entry->rect.centerY()));
-}
-
-// The window with every other visible window (the pop-ups) drawn where it is on screen.
-QImage GrabWithPopUps(QWidget& window) {
-    QImage image = window.grab().toImage();
-    QPainter painter(&image);
-    for (QWidget* popUp : QApplication::topLevelWidgets()) {
-        if (popUp != &window && popUp->isVisible()) {
-            painter.drawPixmap(popUp->geometry().topLeft() - window.geometry().topLeft(),
-                               popUp->grab());
-        }
-    }
-    return image;
 }
 
 void Save(const QImage& image, const QDir& folder, const QString& name) {

@@ -2,6 +2,8 @@
 //   tavro-skingen --font-dir DIR SKIN_FOLDER
 // or writes a contact sheet of an existing skin folder for review:
 //   tavro-skingen --font-dir DIR --contact-sheet OUT.png [--only TITLE] SKIN_FOLDER
+// or draws the program's icon into an icon theme folder (hicolor/NxN/apps/tavro.png):
+//   tavro-skingen --font-dir DIR --icons ICON_FOLDER
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app_icon.h"
 #include "bmp_writer.h"
 #include "contact_sheet.h"
 #include "skin/skin_files.h"
@@ -23,7 +26,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: tavro-skingen --font-dir DIR SKIN_FOLDER\n"
                  "       tavro-skingen --font-dir DIR --contact-sheet OUT.png [--only TITLE] "
-                 "SKIN_FOLDER\n");
+                 "SKIN_FOLDER\n"
+                 "       tavro-skingen --font-dir DIR --icons ICON_FOLDER\n");
     return 2;
 }
 
@@ -41,6 +45,19 @@ bool CopyFont(const std::filesystem::path& fontFolder, const QDir& skin) {
     const QString source =
         QFile::decodeName(QByteArray::fromStdString((fontFolder / "Inter-Regular.otf").native()));
     return QFile::copy(source, target);
+}
+
+int WriteIcons(const QString& folder) {
+    for (const int size : tavro::skingen::kAppIconSizes) {
+        const QDir apps(QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size));
+        if (!apps.mkpath(QStringLiteral(".")) ||
+            !tavro::skingen::PaintAppIcon(size).save(apps.filePath(QStringLiteral("tavro.png")))) {
+            std::fprintf(stderr, "skingen: cannot write the %d-pixel icon into %s\n", size,
+                         qPrintable(folder));
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int WriteSkin(const std::filesystem::path& fontFolder, const std::filesystem::path& folder) {
@@ -73,12 +90,14 @@ int main(int argc, char** argv) {
     QString fontFolder;
     QString contactSheet;
     QString only;
+    QString icons;
     QString skinFolder;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         QString* value = arg == QLatin1String("--font-dir")        ? &fontFolder
                          : arg == QLatin1String("--contact-sheet") ? &contactSheet
                          : arg == QLatin1String("--only")          ? &only
+                         : arg == QLatin1String("--icons")         ? &icons
                                                                    : nullptr;
         if (value == nullptr) {
             if (!skinFolder.isEmpty()) {
@@ -91,13 +110,16 @@ int main(int argc, char** argv) {
             *value = args.takeFirst();
         }
     }
-    if (fontFolder.isEmpty() || skinFolder.isEmpty()) {
+    if (fontFolder.isEmpty() || skinFolder.isEmpty() == icons.isEmpty()) {
         return Usage();
     }
     if (!tavro::skingen::LoadThemeFonts(fontFolder.toStdString())) {
         std::fprintf(stderr, "skingen: the Inter fonts are missing from %s\n",
                      qPrintable(fontFolder));
         return 1;
+    }
+    if (!icons.isEmpty()) {
+        return WriteIcons(icons);
     }
     if (!contactSheet.isEmpty()) {
         return tavro::skingen::WriteContactSheet(skinFolder.toStdString(), contactSheet, only) ? 0
