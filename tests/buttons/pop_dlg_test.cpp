@@ -24,6 +24,8 @@
 #include "skin/owner_notification.h"
 #include "skin/vok_button.h"
 #include "skin/vok_static.h"
+#include "tests/support/find_control.h"
+#include "tests/support/manual_clock.h"
 #include "tests/support/modal_steps.h"
 #include "tests/support/recording_owner.h"
 #include "tests/support/window_input.h"
@@ -43,45 +45,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace layout = popup_layout;
-
-// Runs the pop-ups' timers by hand: time only moves when a test advances it.
-class ManualClock {
-public:
-    CPopDlg::Scheduler scheduler() {
-        return [this](std::chrono::milliseconds delay, std::function<void()> callback) {
-            pending_.push_back({now_ + delay, std::move(callback)});
-        };
-    }
-
-    // Runs in time order every callback due by now + `by`; one that opens a modal pop-up
-    // returns when that pop-up has ended.
-    void advance(std::chrono::milliseconds by) {
-        const std::chrono::milliseconds target = now_ + by;
-        for (;;) {
-            auto next =
-                std::min_element(pending_.begin(), pending_.end(),
-                                 [](const Timer& a, const Timer& b) { return a.due < b.due; });
-            if (next == pending_.end() || next->due > target) {
-                break;
-            }
-            Timer timer = std::move(*next);
-            pending_.erase(next);
-            now_ = timer.due;
-            timer.callback();
-        }
-        now_ = std::max(now_, target);
-    }
-
-    size_t pendingCount() const { return pending_.size(); }
-
-private:
-    struct Timer {
-        std::chrono::milliseconds due;
-        std::function<void()> callback;
-    };
-    std::chrono::milliseconds now_{0};
-    std::vector<Timer> pending_;
-};
 
 class FakeMouse : public MouseActions {
 public:
@@ -110,16 +73,6 @@ struct Message {
     QWidget* parent;
     QString text;
 };
-
-template <typename Control>
-Control* ControlOf(QWidget& dialog, int id) {
-    for (Control* control : dialog.findChildren<Control*>()) {
-        if (ControlId(control) == id) {
-            return control;
-        }
-    }
-    return nullptr;
-}
 
 // Keys as the watcher reports them, delivered before the step goes on.
 void Inject(FakeKeyboardWatcher& watcher, CPopDlg& popup,
