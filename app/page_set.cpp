@@ -27,8 +27,10 @@ PlaceholderPage* Placeholder(int background, const PlacedControl& tab, QWidget& 
 
 PageSet BuildPageSet(QWidget& mainWindow, const PageContext& context) {
     PageSet set;
-    set.sensor = Placeholder(49, kSensorTab, mainWindow, context);
-    set.lighting = Placeholder(72, kColorSettingsTab, mainWindow, context);
+    set.sensor = Embed(new CSensorDlg(context.skin, context.mouse), mainWindow);
+    set.sensor->setMessageSink(context.showMessage);
+    set.lighting = Embed(new CColorSettingsDlg(nullptr, context.skin), mainWindow);
+    set.lighting->setCurrentRecordSource(context.editedRecord);
     set.macros = Placeholder(114, kMacroSettingsTab, mainWindow, context);
     set.support = Embed(new CSupportDlg(context.skin, context.addressOpener), mainWindow);
     set.mouseSettings = Placeholder(22, kMouseSettingsTab, mainWindow, context);

@@ -7,9 +7,12 @@
 #include "app/placeholder_page.h"
 #include "app/support_dlg.h"
 #include "device/mouse_actions.h"
+#include "lighting/color_settings_dlg.h"
 #include "macros/macro_model.h"
 #include "platform/address_opener.h"
 #include "profile/profile_page.h"
+#include "sensor/sensor_dlg.h"
+#include "skin/message_box.h"
 #include "skin/skin_resources.h"
 
 namespace tavro {
@@ -21,13 +24,16 @@ struct PageContext {
     MouseActions& mouse;
     AddressOpener& addressOpener;
     std::vector<CMacro>& macroLibrary;
+    MessageSink showMessage;
+    // The record the main window is editing.
+    std::function<ProfileRecord*()> editedRecord;
 };
 
 // The five pages of the main window, each a hidden child placed in its page area.
 // A page whose own work has not landed yet is a PlaceholderPage.
 struct PageSet {
-    PlaceholderPage* sensor = nullptr;
-    PlaceholderPage* lighting = nullptr;
+    CSensorDlg* sensor = nullptr;
+    CColorSettingsDlg* lighting = nullptr;
     PlaceholderPage* macros = nullptr;
     CSupportDlg* support = nullptr;
     PlaceholderPage* mouseSettings = nullptr;

@@ -95,7 +95,8 @@ CTavroDlg::CTavroDlg(TavroServices services, QWidget* parent)
         return;
     }
     pages_ = services_.buildPages(
-        *this, PageContext{services_.skin, *this, services_.addressOpener, library_});
+        *this, PageContext{services_.skin, *this, services_.addressOpener, library_,
+                           services_.showMessage, [this] { return &edited(); }});
     pages_.mouseSettings->show();
     ReadFirmwareAtStart();
 

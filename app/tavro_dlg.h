@@ -13,7 +13,7 @@
 
 #include "app/device_worker.h"
 #include "app/main_window_layout.h"
-#include "app/message_sink.h"
+#include "skin/message_box.h"
 #include "app/page_set.h"
 #include "buttons/pointer_settings.h"
 #include "buttons/vok_combo_button.h"

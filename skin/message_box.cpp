@@ -5,7 +5,7 @@
 namespace tavro {
 
 void ShowMessageBox(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("TAVRO"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("TAVRO"), text, QMessageBox::Ok, parent);
     box.setWindowModality(parent != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     box.exec();
 }
