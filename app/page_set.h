@@ -10,6 +10,7 @@
 #include "lighting/color_settings_dlg.h"
 #include "macros/macro_model.h"
 #include "platform/address_opener.h"
+#include "platform/keyboard_watcher.h"
 #include "profile/profile_page.h"
 #include "sensor/sensor_dlg.h"
 #include "skin/message_box.h"
@@ -27,6 +28,8 @@ struct PageContext {
     MessageSink showMessage;
     // The record the main window is editing.
     std::function<ProfileRecord*()> editedRecord;
+    // Key capture and the macro recorder share it.
+    KeyboardWatcher& keyboard;
 };
 
 // The five pages of the main window, each a hidden child placed in its page area.

@@ -15,6 +15,7 @@
 #include "app/control_placement.h"
 #include "device/device_commands.h"
 #include "macros/macro_library.h"
+#include "platform/create_keyboard_watcher.h"
 #include "profile/profile_file.h"
 #include "profile/storage_paths.h"
 #include "skin/layout_qt.h"
@@ -79,6 +80,7 @@ FirmwareRead ReadFirmware(DeviceLink& link, std::chrono::milliseconds lockWait) 
 CTavroDlg::CTavroDlg(TavroServices services, QWidget* parent)
     : CVokImageDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       services_(std::move(services)),
+      ownKeyboard_(services_.keyboard != nullptr ? nullptr : CreateKeyboardWatcher()),
       worker_(services_.link) {
     setWindowTitle(QStringLiteral("TAVRO"));
     setWindowIcon(ProgramIcon());
@@ -96,7 +98,8 @@ CTavroDlg::CTavroDlg(TavroServices services, QWidget* parent)
     }
     pages_ = services_.buildPages(
         *this, PageContext{services_.skin, *this, services_.addressOpener, library_,
-                           services_.showMessage, [this] { return &edited(); }});
+                           services_.showMessage, [this] { return &edited(); },
+                           services_.keyboard != nullptr ? *services_.keyboard : *ownKeyboard_});
     pages_.mouseSettings->show();
     ReadFirmwareAtStart();
 

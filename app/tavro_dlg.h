@@ -13,7 +13,6 @@
 
 #include "app/device_worker.h"
 #include "app/main_window_layout.h"
-#include "skin/message_box.h"
 #include "app/page_set.h"
 #include "buttons/pointer_settings.h"
 #include "buttons/vok_combo_button.h"
@@ -25,6 +24,7 @@
 #include "platform/address_opener.h"
 #include "profile/file_result.h"
 #include "profile/profile_record.h"
+#include "skin/message_box.h"
 #include "skin/skin_resources.h"
 #include "skin/vok_button.h"
 #include "skin/vok_image_dialog.h"
@@ -46,6 +46,9 @@ struct TavroServices {
     // window rather than hide it, so that it stays reachable.
     std::function<bool()> trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     PageSetBuilder buildPages = BuildPageSet;
+    // The process's one keyboard watcher, shared by key capture and the macro recorder;
+    // none makes the window create it.
+    KeyboardWatcher* keyboard = nullptr;
     std::chrono::milliseconds pollInterval{2000};
     std::chrono::milliseconds arrivalDelay{900};
 };
@@ -158,6 +161,7 @@ private:
     ProfileRecord& edited() { return profiles_[edited_]; }
 
     TavroServices services_;
+    std::unique_ptr<KeyboardWatcher> ownKeyboard_;
     DeviceWorker worker_;
     std::array<ProfileRecord, kProfileCount> profiles_;
     int edited_ = 0;
