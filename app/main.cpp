@@ -28,16 +28,10 @@ int AskRunningCopyToQuit(int argc, char** argv) {
 }
 
 // The simulated mouse's state file is shared with tavroctl: a file that is not one is
-// never reset or overwritten. The default one's folder is made when missing; a folder
-// the user named must exist.
+// never reset or overwritten.
 bool PrepareSimulatedMouse(const tavro::ProgramOptions& options) {
-    const std::filesystem::path file =
-        options.stateFile.value_or(tavro::DefaultSimulatedMouseFile());
-    if (!options.stateFile) {
-        std::error_code ignored;
-        std::filesystem::create_directories(file.parent_path(), ignored);
-    }
-    const tavro::FileResult prepared = tavro::PrepareSimStateFile(file);
+    std::filesystem::path file;
+    const tavro::FileResult prepared = tavro::PrepareSimStateFile(options.stateFile, file);
     if (!prepared) {
         std::fprintf(stderr, "tavro: the simulated mouse cannot use %s\n",
                      tavro::Describe(prepared).c_str());

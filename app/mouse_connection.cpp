@@ -6,6 +6,7 @@
 #include "platform/hidapi_backend.h"
 #include "platform/udev_monitor.h"
 #include "sim/sim_plug_events.h"
+#include "sim/sim_state_file.h"
 
 namespace tavro {
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "sim/sim_state_file.h"
+
 namespace tavro {
 
 namespace {
@@ -96,15 +98,6 @@ std::string ProgramUsage() {
            "  --version               show the program's version\n"
            "\n"
            "Qt's own options work too, e.g. -platform wayland.\n";
-}
-
-std::filesystem::path DefaultSimulatedMouseFile(const Environment& env) {
-    constexpr char kFileName[] = "simulated-mouse.state";
-    if (const std::optional<std::string> runtime = env.Get("XDG_RUNTIME_DIR");
-        runtime && std::filesystem::path(*runtime).is_absolute()) {
-        return std::filesystem::path(*runtime) / "tavro" / kFileName;
-    }
-    return AppDataFolder(env) / kFileName;
 }
 
 bool ShouldChooseX11(const std::vector<std::string>& arguments, const Environment& env) {

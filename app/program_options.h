@@ -27,10 +27,6 @@ ProgramOptions ParseProgramOptions(const std::vector<std::string>& arguments);
 
 std::string ProgramUsage();
 
-// The state file of `--simulate` without one: in the user's runtime folder, else in
-// the application-data folder.
-std::filesystem::path DefaultSimulatedMouseFile(const Environment& env = SystemEnvironment());
-
 // In a Wayland session the program runs through XWayland, where its borderless window
 // can be moved, its menus placed and the keyboard watched: true when the session offers
 // X11 as well and the user chose no platform (QT_QPA_PLATFORM or -platform).

@@ -93,4 +93,23 @@ FileResult PrepareSimStateFile(const std::filesystem::path& file) {
     return created;
 }
 
+std::filesystem::path DefaultSimulatedMouseFile(const Environment& env) {
+    constexpr char kFileName[] = "simulated-mouse.state";
+    if (const std::optional<std::string> runtime = env.Get("XDG_RUNTIME_DIR");
+        runtime && std::filesystem::path(*runtime).is_absolute()) {
+        return std::filesystem::path(*runtime) / "tavro" / kFileName;
+    }
+    return AppDataFolder(env) / kFileName;
+}
+
+FileResult PrepareSimStateFile(const std::optional<std::filesystem::path>& named,
+                               std::filesystem::path& file) {
+    file = named.value_or(DefaultSimulatedMouseFile());
+    if (!named) {
+        std::error_code ignored;
+        std::filesystem::create_directories(file.parent_path(), ignored);
+    }
+    return PrepareSimStateFile(file);
+}
+
 }  // namespace tavro

@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 
 #include "profile/atomic_write.h"
 #include "profile/file_result.h"
+#include "profile/storage_paths.h"
 #include "profile/unique_fd.h"
 #include "sim/sim_state.h"
 
@@ -48,5 +50,14 @@ private:
 // as it is; a missing one is created with the factory state, in a folder that must
 // exist already. Never blocks.
 FileResult PrepareSimStateFile(const std::filesystem::path& file);
+
+// The state file of `--simulate` without one, shared by tavro and tavroctl: in the
+// user's runtime folder, else in the application-data folder.
+std::filesystem::path DefaultSimulatedMouseFile(const Environment& env = SystemEnvironment());
+
+// PrepareSimStateFile for the file the user named, or for the default one, whose folder
+// is made when missing (a folder the user named must exist).
+FileResult PrepareSimStateFile(const std::optional<std::filesystem::path>& named,
+                               std::filesystem::path& file);
 
 }  // namespace tavro

@@ -1,4 +1,5 @@
 #include "app/program_options.h"
+#include "sim/sim_state_file.h"
 
 #include <gtest/gtest.h>
 

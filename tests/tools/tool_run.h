@@ -19,10 +19,17 @@ struct ToolRun {
 
 // Runs tavroctl with the arguments (shell words, redirections allowed) and collects
 // what it printed, through two files in `folder`. `shell` comes before the command: a
-// time limit, limits on the process.
+// time limit, limits on the process. The user's data and runtime folders are folders
+// of `folder`, so that a run never touches the real ones.
 inline ToolRun RunTool(const std::string& arguments, const std::filesystem::path& folder,
                        const std::string& shell = "") {
-    const std::string command = shell + " " + std::string(TAVROCTL_PATH) + " " + arguments + " >" +
+    const std::filesystem::path data = folder / "xdg-data";
+    const std::filesystem::path runtime = folder / "xdg-runtime";
+    std::filesystem::create_directories(data);
+    std::filesystem::create_directories(runtime);
+    const std::string command = shell + " env XDG_DATA_HOME=" + data.string() +
+                                " XDG_RUNTIME_DIR=" + runtime.string() + " " +
+                                std::string(TAVROCTL_PATH) + " " + arguments + " >" +
                                 (folder / "out").string() + " 2>" + (folder / "err").string();
     ToolRun run;
     const int status = std::system(command.c_str());

@@ -85,24 +85,25 @@ constexpr Command kCommands[] = {
      "(10 s; shorter for tests), then prints \"quality: VALUE level: 0-10\"."},
     {"sim-image", RunSimImage, "sim-image SLOT -o OUT",
      "Writes the image the simulated mouse holds in SLOT to OUT (- for standard output;\n"
-     "needs --simulate=STATEFILE)."},
+     "needs --simulate)."},
     {"sim-set", RunSimSet, "sim-set NAME=VALUE...",
-     "Sets what the simulated mouse reports (needs --simulate=STATEFILE): quality=0-255\n"
+     "Sets what the simulated mouse reports (needs --simulate): quality=0-255\n"
      "(what a surface analysis measures), firmware=0-65535 (version x 100), lift=6-31\n"
      "(the saved lift-off distance), active=0-4 (the active profile)."},
     {"unplug", RunUnplug, "unplug",
-     "Unplugs the simulated mouse (needs --simulate=STATEFILE): it is not found, and\n"
+     "Unplugs the simulated mouse (needs --simulate): it is not found, and\n"
      "every exchange on a handle still open fails as with a removed device."},
-    {"plug", RunPlug, "plug", "Plugs the simulated mouse in again (needs --simulate=STATEFILE)."},
+    {"plug", RunPlug, "plug", "Plugs the simulated mouse in again (needs --simulate)."},
     {"udev-rule", RunUdevRule, "udev-rule",
      "Prints the udev rule that gives the logged-in user access to the mouse."},
 };
 
 constexpr std::string_view kGlobalHelp =
     "Options for every command:\n"
-    "  --simulate[=STATEFILE]  use the simulated mouse; a state file shares it with\n"
-    "                          other processes (created when missing; anything else\n"
-    "                          than a state file there is refused)\n"
+    "  --simulate[=STATEFILE]  use the simulated mouse, kept in STATEFILE and shared with\n"
+    "                          every process that names it (created when missing;\n"
+    "                          anything else than a state file there is refused);\n"
+    "                          without one, the one tavro --simulate uses\n"
     "  --simulate-absent       behave as on a machine without the mouse (for tests)\n"
     "  --lock-wait=SECONDS     how long to wait for another program to let go of the\n"
     "                          mouse (default 10)\n"

@@ -23,11 +23,14 @@ public:
 }  // namespace
 
 MouseSession::MouseSession(const CommandLine& line) : line_(line) {
-    if (line.simulate && line.stateFile) {
-        stateFile_ = tavro::PrepareSimStateFile(*line.stateFile);
+    std::filesystem::path file;
+    if (line.simulate) {
+        const std::optional<std::filesystem::path> named =
+            line.stateFile ? std::optional<std::filesystem::path>(*line.stateFile) : std::nullopt;
+        stateFile_ = tavro::PrepareSimStateFile(named, file);
     }
     if (line.simulate && stateFile_) {
-        simMouse_ = std::make_unique<tavro::SimMouse>(line.stateFile);
+        simMouse_ = std::make_unique<tavro::SimMouse>(file);
         backend_ = std::make_unique<tavro::SimHidBackend>(*simMouse_);
     } else if (line.simulate || line.simulateAbsent) {
         backend_ = std::make_unique<AbsentBackend>();
@@ -82,10 +85,10 @@ int MouseSession::Connect() {
 }
 
 tavro::SimMouse* MouseSession::SimulatedState(int& exitCode) {
-    if (!line_.simulate || !line_.stateFile) {
+    if (!line_.simulate) {
         std::fprintf(stderr,
                      "tavroctl %s: works on the simulated mouse's state only: add "
-                     "--simulate=STATEFILE\n",
+                     "--simulate[=STATEFILE]\n",
                      line_.command.c_str());
         exitCode = kExitUsage;
         return nullptr;
