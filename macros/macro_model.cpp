@@ -100,7 +100,8 @@ void CMacro::SelectPrevious() {
 void CMacro::LayOutRows() {
     for (size_t i = 0; i < events.size(); ++i) {
         const auto top = static_cast<int32_t>(kFirstRowTop + kEventRowHeight * i);
-        events[i].rowRect = {kRowLeft, top, areaRect.right - kRowRightMargin, top + kEventRowHeight};
+        events[i].rowRect = {kRowLeft, top, areaRect.right - kRowRightMargin,
+                             top + kEventRowHeight};
     }
 }
 

@@ -35,7 +35,7 @@ void MacroRecorder::Stop() {
 }
 
 std::optional<MacroRecorder::RecordedKey> MacroRecorder::OnKey(uint8_t virtualKey, bool released,
-                                                                Options options) {
+                                                               Options options) {
     if (!recording_) {
         return std::nullopt;
     }

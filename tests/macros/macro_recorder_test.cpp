@@ -64,12 +64,9 @@ TEST_F(MacroRecorderTest, DelaysCountFromTheStartAndThenFromTheReportBefore) {
 TEST_F(MacroRecorderTest, AHeldKeyGivesOnePressAndOneRelease) {
     // Held for a second: the desktop repeats the press from 500 ms on.
     StartAt(0);
-    const auto recorded = Feed({{100, kA, false},
-                                {600, kA, false},
-                                {633, kA, false},
-                                {666, kA, false},
-                                {1100, kA, true}},
-                               kDelays);
+    const auto recorded = Feed(
+        {{100, kA, false}, {600, kA, false}, {633, kA, false}, {666, kA, false}, {1100, kA, true}},
+        kDelays);
     // The release's delay counts from the last repeat, which moved the clock on.
     EXPECT_EQ(recorded, (std::vector<Recorded>{{kA, 0, 100}, {kA, 1, 434}}));
 }
