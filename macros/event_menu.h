@@ -17,10 +17,13 @@ inline constexpr int kInsertDelay = 4;
 inline constexpr int kEditDelay = 5;
 inline constexpr int kDelete = 6;
 
-// Pixels of the menu and of the "Insert mouse event" sub-menu; heights follow the entries.
+// Pixels of the menu and of the "Insert mouse event" sub-menu (the others start at the
+// skinned menu's 50); heights follow the entries. A menu whose longest text would not
+// fit is made wide enough: the text starts 11 pixels in and stops short of the arrows.
 inline constexpr int kMenuWidth = 170;
 inline constexpr int kMouseEventMenuWidth = 120;
 inline constexpr int kMenuHeight = 20;
+inline constexpr int kMenuTextRoom = 32;
 
 struct Entry {
     int code;

@@ -155,14 +155,16 @@ void CVokListBox::paintEvent(QPaintEvent* /*event*/) {
     const QFont font = ControlFont(kTextFontHeight);
     const QFontMetrics metrics(font);
     const QRect visible(0, 0, visibleRight(), height());
-    painter.setClipRect(visible);
+    // Rows scrolled up end in the margin above the first shown row: left out.
+    const QRect rows = visible.adjusted(0, kFirstRowTop, 0, 0);
+    painter.setClipRect(rows);
     for (const CBoxItem& item : entries_) {
         const QRect row = ToQRect(item.rowRect);
-        if (!row.intersects(visible)) {
+        if (!row.intersects(rows)) {
             continue;
         }
         const QString shown =
-            metrics.elidedText(item.text, Qt::ElideRight, visible.right() - row.left());
+            metrics.elidedText(item.text, Qt::ElideRight, visible.right() - 2 - row.left());
         DrawSkinText(painter, shown, item.selected ? kSelectedTextColour : kTextColour, false, true,
                      row, &font);
     }

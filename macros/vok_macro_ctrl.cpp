@@ -27,6 +27,8 @@ namespace tavro {
 namespace {
 
 constexpr int kWheelStep = 120;  // one notch
+// Rows keep clear of the focus mark, one pixel inside the scroll bar.
+constexpr int kFocusMarkRoom = 2;
 
 QRect ToQRect(const Rect& rect) {
     return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
@@ -45,6 +47,17 @@ int ParentOf(int code) {
 SkinnedMenu* MenuHolding(SkinnedMenu* menu, int code) {
     const int parent = ParentOf(code);
     return parent == event_menu::kTopLevel ? menu : MenuHolding(menu, parent)->subMenu(parent);
+}
+
+// Widens `menu` and its sub-menus where a text would run into the arrows or the edge.
+void FitMenuWidths(SkinnedMenu* menu) {
+    const int needed = menu->widestText(menu->identifier()) + event_menu::kMenuTextRoom;
+    menu->resize(std::max(menu->width(), needed), menu->height());
+    for (const MenuItem& item : menu->entries()) {
+        if (item.hasSubMenu) {
+            FitMenuWidths(menu->subMenu(item.code));
+        }
+    }
 }
 
 }  // namespace
@@ -93,6 +106,7 @@ void CVokMacroCtrl::buildMenu() {
     }
     menu_->subMenu(event_menu::kInsertMouseEvent)
         ->resize(event_menu::kMouseEventMenuWidth, event_menu::kMenuHeight);
+    FitMenuWidths(menu_);
 }
 
 void CVokMacroCtrl::makeCurrent(int32_t id, const QString& name) {
@@ -242,12 +256,14 @@ void CVokMacroCtrl::paintEvent(QPaintEvent* /*event*/) {
     DrawStretched(painter, background_, rect());
     const QRect visible(0, 0, visibleRight(), height());
     if (const CMacro* macro = currentMacro()) {
-        painter.setClipRect(visible);
+        // Rows scrolled up end in the margin above the first shown row: left out.
+        const QRect rows = visible.adjusted(0, kFirstRowTop, 0, 0);
+        painter.setClipRect(rows);
         for (const CEventItem& item : macro->events) {
             const QRect row = ToQRect(item.rowRect);
-            if (row.intersects(visible)) {
+            if (row.intersects(rows)) {
                 PaintEventRow(painter, LabelOfEvent(item.key, item.direction, item.delay), row,
-                              visible.right() + 1, item.selected != 0);
+                              visible.right() - kFocusMarkRoom, item.selected != 0);
             }
         }
         painter.setClipping(false);
