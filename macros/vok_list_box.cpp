@@ -1,6 +1,5 @@
 #include "macros/vok_list_box.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +11,7 @@
 
 #include "macros/macro_model.h"
 #include "macros/macro_names.h"
+#include "macros/row_input.h"
 #include "macros/row_scroll.h"
 #include "skin/image_set.h"
 #include "skin/skin_fonts.h"
@@ -24,11 +24,6 @@ namespace {
 
 // The name box stands one pixel left of the row text, which its text margin makes up.
 constexpr int kNameBoxLeft = kRowLeft - 1;
-constexpr int kWheelStep = 120;  // one notch
-
-QRect ToQRect(const Rect& rect) {
-    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
 
 }  // namespace
 
@@ -216,51 +211,24 @@ void CVokListBox::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    wheelRemainder_ += event->angleDelta().y();
-    const int notches = wheelRemainder_ / kWheelStep;
-    wheelRemainder_ %= kWheelStep;
-    if (notches != 0) {
-        scrollTo(position_ - notches * QApplication::wheelScrollLines());
+    if (const int rows = wheel_.rowsFor(*event); rows != 0) {
+        scrollTo(position_ + rows);
     }
     event->accept();
 }
 
 void CVokListBox::keyPressEvent(QKeyEvent* event) {
-    const int count = static_cast<int>(entries_.size());
     const int current = selectedIndex();
-    const int page = FullRowsIn(height());
-    int target = -1;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            target = current < 0 ? count - 1 : current - 1;
-            break;
-        case Qt::Key_Down:
-            target = current + 1;
-            break;
-        case Qt::Key_PageUp:
-            target = current < 0 ? 0 : current - page;
-            break;
-        case Qt::Key_PageDown:
-            target = current + page;
-            break;
-        case Qt::Key_Home:
-            target = 0;
-            break;
-        case Qt::Key_End:
-            target = count - 1;
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
-    }
-    if (count == 0) {
+    const std::optional<int> target =
+        RowChosenByKey(event->key(), current, static_cast<int>(entries_.size()), height());
+    if (!target) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    target = std::clamp(target, 0, count - 1);
-    if (target != current) {
-        select(target);
-        scrollTo(PositionShowing(target, position_, rowCount(), height()));
-        notify(kSelectedCode, entries_[target].id);
+    if (*target != current) {
+        select(*target);
+        scrollTo(PositionShowing(*target, position_, rowCount(), height()));
+        notify(kSelectedCode, entries_[*target].id);
         update();
     }
 }

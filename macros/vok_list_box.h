@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "macros/rect.h"
+#include "macros/row_input.h"
 #include "skin/owner_notification.h"
 #include "skin/vok_button.h"
 #include "skin/vok_scroll_ctrl.h"
@@ -104,7 +105,7 @@ private:
     CVokScrollCtrl* scrollBar_;
     CVokEdit* nameBox_ = nullptr;
     int position_ = 0;
-    int wheelRemainder_ = 0;
+    WheelRows wheel_;
 };
 
 }  // namespace tavro

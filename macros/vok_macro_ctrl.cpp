@@ -17,6 +17,7 @@
 #include "macros/event_menu.h"
 #include "macros/event_row_label.h"
 #include "macros/event_row_painter.h"
+#include "macros/row_input.h"
 #include "macros/row_scroll.h"
 #include "skin/image_set.h"
 #include "skin/skin_fonts.h"
@@ -26,13 +27,8 @@ namespace tavro {
 
 namespace {
 
-constexpr int kWheelStep = 120;  // one notch
 // Rows keep clear of the focus mark, one pixel inside the scroll bar.
 constexpr int kFocusMarkRoom = 2;
-
-QRect ToQRect(const Rect& rect) {
-    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
 
 int ParentOf(int code) {
     for (const event_menu::Entry& entry : event_menu::kEntries) {
@@ -324,12 +320,9 @@ void CVokMacroCtrl::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    wheelRemainder_ += event->angleDelta().y();
-    const int notches = wheelRemainder_ / kWheelStep;
-    wheelRemainder_ %= kWheelStep;
-    if (notches != 0) {
+    if (const int rows = wheel_.rowsFor(*event); rows != 0) {
         cancelDelayBox();
-        scrollTo(position_ - notches * QApplication::wheelScrollLines());
+        scrollTo(position_ + rows);
     }
     event->accept();
 }
@@ -347,41 +340,17 @@ void CVokMacroCtrl::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
-    if (macro == nullptr || macro->events.empty()) {
+    if (event->key() == Qt::Key_Delete && macro != nullptr) {
+        onMenuChoice(event_menu::kDelete);
+        return;
+    }
+    const int current = macro != nullptr ? macro->FirstSelectedIndex() : -1;
+    const std::optional<int> target = RowChosenByKey(event->key(), current, eventCount(), height());
+    if (!target) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const int count = eventCount();
-    const int current = macro->FirstSelectedIndex();
-    const int page = FullRowsIn(height());
-    int target = current;
-    switch (event->key()) {
-        case Qt::Key_Up:
-            target = current < 0 ? count - 1 : current - 1;
-            break;
-        case Qt::Key_Down:
-            target = current + 1;
-            break;
-        case Qt::Key_PageUp:
-            target = current < 0 ? 0 : current - page;
-            break;
-        case Qt::Key_PageDown:
-            target = current + page;
-            break;
-        case Qt::Key_Home:
-            target = 0;
-            break;
-        case Qt::Key_End:
-            target = count - 1;
-            break;
-        case Qt::Key_Delete:
-            onMenuChoice(event_menu::kDelete);
-            return;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
-    }
-    selectEvent(std::clamp(target, 0, count - 1));
+    selectEvent(*target);
 }
 
 bool CVokMacroCtrl::isMenuId(int id) const {

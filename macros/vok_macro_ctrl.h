@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "macros/macro_model.h"
+#include "macros/row_input.h"
 #include "skin/owner_notification.h"
 #include "skin/vok_button.h"
 #include "skin/vok_scroll_ctrl.h"
@@ -122,7 +123,7 @@ private:
     InsertMode insertMode_ = InsertMode::Append;
     bool recording_ = false;
     int position_ = 0;
-    int wheelRemainder_ = 0;
+    WheelRows wheel_;
     bool pressStoredDelay_ = false;
 };
 
