@@ -278,11 +278,11 @@ void CMacroSettingsDlg::onRecordHoldClicked() {
 }
 
 void CMacroSettingsDlg::startRecording() {
+    list_->commitNameBox();
+    editor_->commitDelayBox();
     startRecord_->hide();
     stopRecord_->show();
     stopRecord_->setFocus();
-    list_->commitNameBox();
-    editor_->commitDelayBox();
     recorder_.Start();
     editor_->setRecording(true);
     qApp->installEventFilter(this);

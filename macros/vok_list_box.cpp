@@ -66,14 +66,12 @@ bool CVokListBox::commitNameBox() {
         return false;
     }
     const QString name = nameBox_->text();
-    nameBox_->clear();
-    nameBox_->hide();
+    closeNameBox();
     if (!name.isEmpty()) {
         addNewEntry(name);
     } else {
         layOut();
     }
-    setFocus();
     update();
     return true;
 }
@@ -82,12 +80,20 @@ bool CVokListBox::cancelNameBox() {
     if (!isNameBoxOpen()) {
         return false;
     }
-    nameBox_->clear();
-    nameBox_->hide();
+    closeNameBox();
     layOut();
-    setFocus();
     update();
     return true;
+}
+
+void CVokListBox::closeNameBox() {
+    // The focus stays in the list rather than going to the next control.
+    const bool hadFocus = nameBox_->hasFocus();
+    if (hadFocus) {
+        setFocus();
+    }
+    nameBox_->clear();
+    nameBox_->hide();
 }
 
 bool CVokListBox::isNameBoxOpen() const {

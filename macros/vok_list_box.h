@@ -87,6 +87,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void closeNameBox();
     void addNewEntry(const QString& name);
     void append(const QString& name, int32_t id);
     // Rows counted for scrolling: the entries, and the new one while its box is open.

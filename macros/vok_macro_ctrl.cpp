@@ -122,7 +122,7 @@ void CVokMacroCtrl::makeCurrent(int32_t id, const QString& name) {
     currentId_ = id;
     CMacro* macro = currentMacro();
     macro->owner = this;
-    // A macro written without the editor (from the command line) may carry no area.
+    // A damaged or hand-made file may give a macro no usable area.
     if (macro->areaRect.right <= macro->areaRect.left ||
         macro->areaRect.bottom <= macro->areaRect.top) {
         macro->areaRect = {0, 0, width(), height()};
@@ -176,12 +176,12 @@ bool CVokMacroCtrl::cancelDelayBox() {
     if (!isDelayBoxOpen()) {
         return false;
     }
-    const bool hadFocus = delayBox_->hasFocus();
-    delayBox_->clear();
-    delayBox_->hide();
-    if (hadFocus) {
+    // The focus stays in the editor rather than going to the next control.
+    if (delayBox_->hasFocus()) {
         setFocus();
     }
+    delayBox_->clear();
+    delayBox_->hide();
     update();
     return true;
 }
@@ -224,10 +224,12 @@ bool CVokMacroCtrl::event(QEvent* event) {
 
 bool CVokMacroCtrl::eventFilter(QObject* watched, QEvent* event) {
     // Leaving the delay box drops what was typed, unless the focus only went to the
-    // editor (whose press stores it) or to another program's window for a while.
+    // editor (whose press stores it), or for a while to another program's window or to
+    // the box's own edit menu.
     if (watched == delayBox_ && event->type() == QEvent::FocusOut) {
-        const auto* focus = static_cast<QFocusEvent*>(event);
-        if (focus->reason() != Qt::ActiveWindowFocusReason && QApplication::focusWidget() != this) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            QApplication::focusWidget() != this) {
             cancelDelayBox();
         }
     }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -13,6 +14,7 @@
 #include "buttons/vok_menu.h"
 #include "device/config_image.h"
 #include "macros/event_row_label.h"
+#include "macros/macro_library.h"
 #include "macros/macro_model.h"
 #include "macros/macro_page_host.h"
 #include "macros/macro_page_layout.h"
@@ -366,7 +368,12 @@ void MacroSettingsDlgTest::recordDelayAndRecordHoldAreNeverBothChecked() {
 void MacroSettingsDlgTest::keysGoNowhereWhileRecording() {
     library_ = {MacroOf(16, u"One", {})};
     makePage();
+    // Starting stores the name being typed; the new macro is the one recorded into.
+    click(layout::kNewMacroButton.rect);
+    TypeText(*window_, QStringLiteral("Two"));
     click(layout::kStartRecordButton.rect);
+    QCOMPARE(page_->MacroListEntries().back(), (MacroListEntry{"Two", 17}));
+    QCOMPARE(page_->editor().currentMacro()->id, 17);
     // Space on the focused Stop Record, Enter and Escape: no control and no window acts.
     QCOMPARE(QApplication::focusWidget(), button(layout::kStopRecordButton));
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab}) {
@@ -535,6 +542,14 @@ void MacroSettingsDlgTest::aRecordedMacroReachesTheImageThroughAButton() {
     click(layout::kStartRecordButton.rect);
     type({{40, kA, false}, {300, kA, true}});
     click(layout::kStopRecordButton.rect);
+
+    // The main window's part: the library reaches its files and comes back whole.
+    QTemporaryDir folder;
+    QVERIFY(SaveLibrary(folder.path().toStdString(), library_).ok());
+    std::vector<CMacro> loaded;
+    QVERIFY(LoadLibrary(folder.path().toStdString(), loaded).skipped.empty());
+    QCOMPARE(loaded.size(), size_t{1});
+    QCOMPARE(loaded[0].events, library_[0].events);
 
     // The mouse settings page's part: button 4 replays the macro from the library.
     ProfileRecord record;
