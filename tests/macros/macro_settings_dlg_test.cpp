@@ -167,7 +167,9 @@ private:
     std::vector<CMacro> library_;
     MainWindow* window_ = nullptr;
     CMacroSettingsDlg* page_ = nullptr;
+    // Watchers outlive the pages, which the window takes with it after each test.
     FakeKeyboardWatcher watcher_;
+    ApplicationKeyboardWatcher programWatcher_;
     uint32_t now_ = 0;
     std::vector<Message> messages_;
 };
@@ -398,7 +400,7 @@ void MacroSettingsDlgTest::keysGoNowhereWhileRecording() {
 }
 
 void MacroSettingsDlgTest::keysTypedIntoTheProgramAreRecordedWhereOnlyItIsWatched() {
-    ApplicationKeyboardWatcher watcher;
+    ApplicationKeyboardWatcher& watcher = programWatcher_;
     library_ = {MacroOf(16, u"Here", {})};
     makePage(watcher);
     click(layout::kStartRecordButton.rect);
