@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <string>
 
+#include "macros/macro_limits.h"
 #include "macros/macro_model.h"
 #include "macros/macro_names.h"
 #include "macros/row_input.h"
@@ -24,6 +25,9 @@ namespace {
 
 // The name box stands one pixel left of the row text, which its text margin makes up.
 constexpr int kNameBoxLeft = kRowLeft - 1;
+// Making a name unique adds at most "(" and ")" around a 32-bit number's ten digits; a
+// typed name leaves room for them within the library's bound.
+constexpr int kLongestUniqueSuffix = 12;
 
 }  // namespace
 
@@ -47,13 +51,14 @@ void CVokListBox::setScrollImages(ScrollImages images) {
 }
 
 void CVokListBox::openNameBox() {
-    if (commitNameBox()) {
+    if (commitNameBox() || entries_.size() >= size_t{kMaxLibraryMacros}) {
         return;
     }
     if (nameBox_ == nullptr) {
         nameBox_ = new CVokEdit(0, this);
         nameBox_->setFont(ControlFont(kNameBoxFontHeight));
         nameBox_->setAccessibleName(QStringLiteral("Macro name"));
+        nameBox_->setMaxLength(kMaxMacroNameUnits - kLongestUniqueSuffix);
     }
     nameBox_->show();
     layOut();

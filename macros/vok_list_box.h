@@ -55,7 +55,8 @@ public:
     // The scroll bar, hidden until the rows overflow, as wide as its background picture.
     void setScrollImages(ScrollImages images);
 
-    // "New Macro": opens the name box, or commits it when it is open.
+    // "New Macro": opens the name box, or commits it when it is open. A list of
+    // kMaxLibraryMacros entries takes no more.
     void openNameBox();
     // Adds an entry with the box's text unless it is empty, and closes the box. False
     // when the box was not open.

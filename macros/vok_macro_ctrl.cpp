@@ -17,6 +17,7 @@
 #include "macros/event_menu.h"
 #include "macros/event_row_label.h"
 #include "macros/event_row_painter.h"
+#include "macros/macro_limits.h"
 #include "macros/row_input.h"
 #include "macros/row_scroll.h"
 #include "skin/image_set.h"
@@ -190,8 +191,13 @@ bool CVokMacroCtrl::isDelayBoxOpen() const {
     return delayBox_ != nullptr && !delayBox_->isHidden();
 }
 
+bool CVokMacroCtrl::hasRoomFor(size_t events) const {
+    const CMacro* macro = currentMacro();
+    return macro != nullptr && macro->events.size() + events <= size_t{kMaxMacroEvents};
+}
+
 void CVokMacroCtrl::addRecordedKey(int16_t key, uint8_t direction, int32_t delay) {
-    if (CMacro* macro = currentMacro()) {
+    if (CMacro* macro = currentMacro(); macro != nullptr && hasRoomFor(1)) {
         macro->AddEvent(static_cast<uint8_t>(EventKind::Key), key, direction, delay, insertMode_);
         refresh();
     }
@@ -391,8 +397,9 @@ void CVokMacroCtrl::onMenuChoice(int code) {
             }
             break;
         default:
+            // A click goes in whole or not at all.
             if (const auto* action = event_menu::FindMouseEventAction(code);
-                action != nullptr && macro != nullptr) {
+                action != nullptr && hasRoomFor(size_t{action->press} + size_t{action->release})) {
                 const auto kind = static_cast<uint8_t>(action->kind);
                 if (action->press) {
                     macro->AddEvent(kind, action->key, kDirectionPress, 0,

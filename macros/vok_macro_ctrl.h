@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -75,7 +76,7 @@ public:
     InsertMode insertMode() const { return insertMode_; }
 
     // A recorded Key event, added to the current macro by the insertion mode; nothing
-    // without a current macro.
+    // without a current macro or once it holds kMaxMacroEvents.
     void addRecordedKey(int16_t key, uint8_t direction, int32_t delay);
     // Deletes every event of the current macro.
     void clearCurrentMacro();
@@ -107,6 +108,8 @@ private:
     void openDelayBox();
     void showMenuAt(const QPoint& globalPosition);
     int eventCount() const;
+    // The current macro can take that many more events.
+    bool hasRoomFor(size_t events) const;
     // The scroll range and position for the current macro's events, and its rows there.
     void refresh();
     void placeRows();

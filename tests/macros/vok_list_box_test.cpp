@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "macros/macro_limits.h"
 #include "macros/vok_list_box.h"
 #include "skin/vok_edit.h"
 #include "tests/support/control_pictures.h"
@@ -46,6 +47,7 @@ private slots:
     void keysChooseEntries();
     void longListsScrollWithTheBarAndTheWheel();
     void theNameBoxOpensBelowTheLastEntry();
+    void theListStaysWithinTheLibrarysBounds();
 
 private:
     // "New Macro", the name typed, then a click into the list.
@@ -285,6 +287,23 @@ void VokListBoxTest::theNameBoxOpensBelowTheLastEntry() {
     list_->commitNameBox();
     QCOMPARE(list_->entries().back().rowRect.top, box.top());
     QCOMPARE(list_->selectedEntry()->text, QStringLiteral("new"));
+}
+
+void VokListBoxTest::theListStaysWithinTheLibrarysBounds() {
+    list_->openNameBox();
+    QTest::keyClicks(list_->nameBox(), QString(300, QLatin1Char('x')));
+    list_->commitNameBox();
+    list_->openNameBox();
+    QTest::keyClicks(list_->nameBox(), QString(300, QLatin1Char('x')));
+    list_->commitNameBox();
+    // Made unique, the longest name still fits the library's bound.
+    QCOMPARE(list_->entries()[1].text, QString(244, QLatin1Char('x')) + QStringLiteral("(1)"));
+    QVERIFY(list_->entries()[1].text.size() <= kMaxMacroNameUnits);
+    for (int id = 18; list_->entries().size() < size_t{kMaxLibraryMacros}; ++id) {
+        list_->addEntry(QString::number(id), id);
+    }
+    list_->openNameBox();
+    QVERIFY(!list_->isNameBoxOpen());
 }
 
 }  // namespace tavro

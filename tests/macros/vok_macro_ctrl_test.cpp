@@ -11,6 +11,7 @@
 #include "macros/event_description.h"
 #include "macros/event_menu.h"
 #include "macros/event_row_painter.h"
+#include "macros/macro_limits.h"
 #include "macros/vok_macro_ctrl.h"
 #include "skin/vok_edit.h"
 #include "tests/support/control_pictures.h"
@@ -71,6 +72,7 @@ private slots:
     void keysChooseAndDeleteEvents();
     void aNewMacroTakesTheEditorsArea();
     void rowsAreDrawnInTheirColours();
+    void aMacroTakesNoMoreEventsThanTheLibraryKeeps();
 
 private:
     CMacro& macro() { return *editor_->currentMacro(); }
@@ -447,6 +449,18 @@ void VokMacroCtrlTest::rowsAreDrawnInTheirColours() {
     QCOMPARE(count(a, 17, 170, event_row::kSelectedTextColour), 0);
     // Nothing is drawn under the scroll bar.
     QCOMPARE(count(a, 172, 196, event_row::kTextColour), 0);
+}
+
+void VokMacroCtrlTest::aMacroTakesNoMoreEventsThanTheLibraryKeeps() {
+    macro().events.resize(size_t{kMaxMacroEvents} - 1);
+    macro().LayOutRows();
+    macro().events[0].selected = 1;
+    choose(0, 10);  // a click needs two
+    QCOMPARE(macro().events.size(), size_t{kMaxMacroEvents} - 1);
+    choose(0, 8);
+    QCOMPARE(macro().events.size(), size_t{kMaxMacroEvents});
+    editor_->addRecordedKey(0x41, 0, 0);
+    QCOMPARE(macro().events.size(), size_t{kMaxMacroEvents});
 }
 
 }  // namespace tavro
