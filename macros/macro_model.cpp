@@ -106,8 +106,9 @@ void CMacro::SelectPrevious() {
 
 void CMacro::LayOutRows() {
     for (size_t i = 0; i < events.size(); ++i) {
-        const auto top = static_cast<int32_t>(5 + kEventRowHeight * i);
-        events[i].rowRect = {4, top, areaRect.right - 2, top + kEventRowHeight};
+        const auto top = static_cast<int32_t>(kFirstRowTop + kEventRowHeight * i);
+        events[i].rowRect = {kRowLeft, top, areaRect.right - kRowRightMargin,
+                             top + kEventRowHeight};
     }
 }
 

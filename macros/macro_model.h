@@ -26,7 +26,12 @@ inline constexpr int16_t kKeyForwardButton = 167;
 // Where a new event goes: 0 appends it, 1 puts it after the selected event.
 enum class InsertMode { Append = 0, AfterSelected = 1 };
 
+// Rows of the event editor (and of the macro list beside it) are 18 pixels high; the
+// first starts 5 pixels below the top.
 inline constexpr int32_t kEventRowHeight = 18;
+inline constexpr int32_t kFirstRowTop = 5;
+inline constexpr int32_t kRowLeft = 4;
+inline constexpr int32_t kRowRightMargin = 2;
 
 // An event of a library macro, with the row the editor draws it in.
 struct CEventItem {

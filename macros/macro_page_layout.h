@@ -16,5 +16,9 @@ inline constexpr PlacedControl kStartRecordButton{1067, "Start Record", 121, {54
 // Sits where "Start Record" sits, but its looks are cut further down the sheets.
 inline constexpr PlacedControl kStopRecordButton{1068, "Stop Record", 122, {542, 127, 86, 25}};
 inline constexpr LayoutRect kStopRecordSkinRect{542, 165, 86, 25};
+// Not in the template: while recording where only this program's windows can be
+// watched, a line under "Start Record" says that keys must be typed into the program.
+inline constexpr PlacedControl kRecordingScopeNote{
+    0, "Recording note", kNoElement, {542, 158, 218, 16}};
 
 }  // namespace tavro::macro_page_layout
