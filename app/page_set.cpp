@@ -31,7 +31,10 @@ PageSet BuildPageSet(QWidget& mainWindow, const PageContext& context) {
     set.sensor->setMessageSink(context.showMessage);
     set.lighting = Embed(new CColorSettingsDlg(nullptr, context.skin), mainWindow);
     set.lighting->setCurrentRecordSource(context.editedRecord);
-    set.macros = Placeholder(114, kMacroSettingsTab, mainWindow, context);
+    set.macros = Embed(new CMacroSettingsDlg(context.macroLibrary, context.macroHost,
+                                             context.keyboard, nullptr, context.skin),
+                       mainWindow);
+    set.macros->setMessageSink(context.showMessage);
     set.support = Embed(new CSupportDlg(context.skin, context.addressOpener), mainWindow);
     set.mouseSettings = Placeholder(22, kMouseSettingsTab, mainWindow, context);
     set.settingsPages = {set.mouseSettings, set.sensor, set.lighting};

@@ -9,6 +9,8 @@
 #include "device/mouse_actions.h"
 #include "lighting/color_settings_dlg.h"
 #include "macros/macro_model.h"
+#include "macros/macro_page_host.h"
+#include "macros/macro_settings_dlg.h"
 #include "platform/address_opener.h"
 #include "platform/keyboard_watcher.h"
 #include "profile/profile_page.h"
@@ -30,6 +32,7 @@ struct PageContext {
     std::function<ProfileRecord*()> editedRecord;
     // Key capture and the macro recorder share it.
     KeyboardWatcher& keyboard;
+    MacroPageHost& macroHost;
 };
 
 // The five pages of the main window, each a hidden child placed in its page area.
@@ -37,7 +40,7 @@ struct PageContext {
 struct PageSet {
     CSensorDlg* sensor = nullptr;
     CColorSettingsDlg* lighting = nullptr;
-    PlaceholderPage* macros = nullptr;
+    CMacroSettingsDlg* macros = nullptr;
     CSupportDlg* support = nullptr;
     PlaceholderPage* mouseSettings = nullptr;
 

@@ -14,6 +14,7 @@
 #include "app/caption_fit.h"
 #include "app/control_placement.h"
 #include "device/device_commands.h"
+#include "device/macro_fit.h"
 #include "macros/macro_library.h"
 #include "platform/create_keyboard_watcher.h"
 #include "profile/profile_file.h"
@@ -97,9 +98,10 @@ CTavroDlg::CTavroDlg(TavroServices services, QWidget* parent)
         return;
     }
     pages_ = services_.buildPages(
-        *this, PageContext{services_.skin, *this, services_.addressOpener, library_,
-                           services_.showMessage, [this] { return &edited(); },
-                           services_.keyboard != nullptr ? *services_.keyboard : *ownKeyboard_});
+        *this,
+        PageContext{services_.skin, *this, services_.addressOpener, library_, services_.showMessage,
+                    [this] { return &edited(); },
+                    services_.keyboard != nullptr ? *services_.keyboard : *ownKeyboard_, *this});
     pages_.mouseSettings->show();
     ReadFirmwareAtStart();
 
@@ -445,8 +447,15 @@ void CTavroDlg::ApplyProfiles(std::function<void()> then) {
     SaveMacroLibrary(&failures);
 
     auto devices = std::make_shared<std::array<DeviceProfile, kProfileCount>>();
+    // The files keep every macro event; the mouse may not: the user is told after the
+    // Apply what it was given.
+    std::vector<std::string> cutMacros;
     for (int slot = 0; slot < kProfileCount; ++slot) {
         PackProfile(profiles_[slot], (*devices)[slot]);
+        for (std::string& line : DescribeMacroFit(CheckMacroFit(profiles_[slot], (*devices)[slot]),
+                                                  profiles_[slot].name)) {
+            cutMacros.push_back(std::move(line));
+        }
     }
     const uint8_t slot = edited().slot;
     auto outcome = std::make_shared<UploadOutcome>(UploadOutcome::kNoMouse);
@@ -454,16 +463,27 @@ void CTavroDlg::ApplyProfiles(std::function<void()> then) {
         [devices, slot, outcome](DeviceLink& link) {
             *outcome = UploadProfiles(link, *devices, slot, kExchangeLockWait);
         },
-        [this, outcome, failures = std::move(failures), then = std::move(then)] {
-            FinishApply(*outcome, failures);
+        [this, outcome, failures = std::move(failures), cutMacros = std::move(cutMacros),
+         then = std::move(then)] {
+            FinishApply(*outcome, failures, cutMacros);
             if (then) {
                 then();
             }
         });
 }
 
-void CTavroDlg::FinishApply(UploadOutcome outcome, const std::vector<FileResult>& failures) {
+void CTavroDlg::FinishApply(UploadOutcome outcome, const std::vector<FileResult>& failures,
+                            const std::vector<std::string>& cutMacros) {
     QGuiApplication::restoreOverrideCursor();
+    const bool imagesSent =
+        outcome == UploadOutcome::kSelected || outcome == UploadOutcome::kSelectFailed;
+    if (imagesSent && !cutMacros.empty()) {
+        QStringList lines;
+        for (const std::string& line : cutMacros) {
+            lines.append(QString::fromStdString(line));
+        }
+        services_.showMessage(this, lines.join(u'\n'));
+    }
     switch (outcome) {
         case UploadOutcome::kSelected:
             break;
@@ -494,6 +514,12 @@ bool CTavroDlg::SaveMacroLibrary(std::vector<FileResult>* failures) {
         std::fprintf(stderr, "tavro: %s\n", Describe(saved).c_str());
     }
     return false;
+}
+
+void CTavroDlg::RefreshMouseSettingsPage() {
+    ProfilePage* mouseSettings = pages_.settingsPages[0];
+    mouseSettings->StoreRecord(edited());
+    mouseSettings->LoadRecord(edited());
 }
 
 void CTavroDlg::PollActiveProfile() {

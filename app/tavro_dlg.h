@@ -62,7 +62,7 @@ struct TavroServices {
 // keeps everything else from reaching the mouse while an Apply runs, and device events
 // that arrive meanwhile are handled after it, in order. The pages reach the mouse
 // through the window's MouseActions, each call returning once its exchange is done.
-class CTavroDlg : public CVokImageDialog, public MouseActions {
+class CTavroDlg : public CVokImageDialog, public MouseActions, public MacroPageHost {
     Q_OBJECT
 
 public:
@@ -114,6 +114,9 @@ public:
     DeviceResult TestLiftDistance(uint8_t distance) override;
     DeviceResult SaveLiftDistance(uint8_t distance) override;
 
+    // MacroPageHost: after a macro was deleted.
+    void RefreshMouseSettingsPage() override;
+
 signals:
     // The program's loop should end.
     void ended();
@@ -143,7 +146,8 @@ private:
     void LoadPages(const ProfileRecord& record);
     void ProfileMenu(int slot, int value);
     void ResetAllProfiles();
-    void FinishApply(UploadOutcome outcome, const std::vector<FileResult>& failures);
+    void FinishApply(UploadOutcome outcome, const std::vector<FileResult>& failures,
+                     const std::vector<std::string>& cutMacros);
     void HideWindow();
     void SetTopMost(bool topMost);
     void OnTrayActivated(QSystemTrayIcon::ActivationReason reason);
