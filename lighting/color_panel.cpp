@@ -21,9 +21,7 @@ std::vector<CColorButton> PanelCells() {
     std::vector<CColorButton> cells;
     cells.reserve(color_panel_layout::kCells.size());
     for (std::size_t i = 0; i < color_panel_layout::kCells.size(); ++i) {
-        const LayoutRect& rect = color_panel_layout::kCells[i];
-        cells.push_back({kLightingPalette[i].recordForm(), rect.left(), rect.top(), rect.right(),
-                         rect.bottom()});
+        cells.push_back({kLightingPalette[i].recordForm(), color_panel_layout::kCells[i]});
     }
     return cells;
 }
@@ -60,7 +58,7 @@ void CColorPanel::popUp(const QPoint& topLeft) {
     move(topLeft);
     // Without a picture the panel keeps its size rather than becoming an empty window.
     if (!picture_.isNull()) {
-        resize(picture_.size());
+        resize(LogicalSize(picture_));
     }
     show();
     checkTimer_.start();

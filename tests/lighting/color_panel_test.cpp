@@ -110,7 +110,7 @@ void ColorPanelTest::withoutImagesAClickDoesNothing() {
     QVERIFY(page.exposed);
     page.clickSwatch();
     QCOMPARE(page.swatch.panel(), nullptr);
-    QCOMPARE(page.swatch.visualState(), 0);
+    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Normal);
 }
 
 void ColorPanelTest::cellClickReportsThroughTheSwatch_data() {
@@ -205,7 +205,7 @@ void ColorPanelTest::swatchShowsTheImageOfItsState() {
     const QPoint inside = page.swatchCenter();
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
     QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), 1);
+    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Hover);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::green));
     QTest::mousePress(&page.swatch, Qt::LeftButton, {}, inside);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::blue));
@@ -218,10 +218,10 @@ void ColorPanelTest::swatchShowsTheImageOfItsState() {
     page.swatch.setImages(Solid(page.swatch.size(), 0xFFFF0000), QImage(),
                           Solid(page.swatch.size(), 0xFF0000FF), QImage());
     QTest::mouseMove(&page.owner, QPoint(5, 5));
-    QCOMPARE(page.swatch.visualState(), 0);
+    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Normal);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
     QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), 1);
+    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Hover);
     QCOMPARE(Rendered(page.swatch).pixel(inside), qRgba(0, 0, 0, 0));
 }
 

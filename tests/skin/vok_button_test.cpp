@@ -91,7 +91,7 @@ void VokButtonTest::drawsTheLookOfItsState() {
     button.setEnabled(enabled);
     if (hovered) {
         Hover(button, QPoint(20, 15));
-        QCOMPARE(button.visualState(), 1);
+        QCOMPARE(button.visualState(), SkinnedButton::VisualState::Hover);
     }
     QCOMPARE(Rendered(button, kBehind).pixel(40, 15), QRgb{expected});
 }
@@ -101,7 +101,7 @@ void VokButtonTest::missingHoverLookDrawsNothing() {
     CVokButton button(1005, &window.owner);
     window.place(button).setImages({Solid(kNormal), QImage(), Solid(kDown)});
     Hover(button, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 1);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Hover);
     QCOMPARE(Rendered(button, kBehind).pixel(40, 15), kBehind);
 }
 
@@ -149,14 +149,14 @@ void VokButtonTest::reportsEnteringOnceAndClicksAsCommands() {
     QTest::mouseMove(&button, QPoint(30, 15));
     QCOMPARE(window.owner.reports, (std::vector<RecordingOwner::Report>{{1005, 0}}));
     QTest::mouseMove(&window.owner, QPoint(150, 80));
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     Hover(button, QPoint(20, 15));
     QCOMPARE(window.owner.reports.size(), size_t{2});
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 2);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Pressed);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCOMPARE(window.owner.commands, std::vector<int>{1005});
 
     // Dragged off with the button held: the moves outside still arrive, and change
@@ -165,9 +165,9 @@ void VokButtonTest::reportsEnteringOnceAndClicksAsCommands() {
     QMouseEvent outside(QEvent::MouseMove, QPointF(120, 15), button.mapToGlobal(QPointF(120, 15)),
                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &outside);
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCoreApplication::sendEvent(&button, &outside);
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCOMPARE(window.owner.reports.size(), size_t{2});
 }
 

@@ -14,7 +14,6 @@
 #include "sensor/vok_slider_ctrl.h"
 #include "sensor/vok_slider_ctrl_3d.h"
 #include "skin/scroll_layout.h"
-#include "skin/skin_image_file.h"
 #include "skin/skinned_menu.h"
 #include "skin/vok_button.h"
 #include "skin/vok_check_box.h"
@@ -69,6 +68,7 @@ CVokScrollCtrl* PlaceScrollBar(GalleryPage& page, int id, const QRect& rect) {
     SkinResources& skin = page.skin();
     auto* bar = new CVokScrollCtrl(id, &page);
     bar->setGeometry(rect);
+    bar->setAccessibleName(QStringLiteral("scroll bar"));
     const auto cut = [&](const PlacedControl& part, SkinState state) {
         return skin.element(part, state);
     };
@@ -173,7 +173,7 @@ GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* pare
     quality->setPosition(7);
     auto* surface = page->place<CVokStatic>(kSurfacePicture);
     for (int level = 0; level < kSurfaceLevelCount; ++level) {
-        surface->appendImage(LoadImageFile(skin.folder() / SurfacePictureName(level)));
+        surface->appendImage(skin.picture(SurfacePictureName(level)));
     }
     surface->setImageIndex(7);
     return page;
