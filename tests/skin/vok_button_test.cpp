@@ -20,6 +20,8 @@ FourStateImages AllLooks() {
     return {Solid(kNormal), Solid(kOver), Solid(kDown), Solid(kDisable)};
 }
 
+// The looks and the state machine are the base's (skinned_button_test); here what the
+// push button and the check box add: the caption, the reports and the toggling.
 bool HasPixel(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -59,51 +61,11 @@ class VokButtonTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void drawsTheLookOfItsState_data();
-    void drawsTheLookOfItsState();
-    void missingHoverLookDrawsNothing();
     void captionColourFollowsTheState_data();
     void captionColourFollowsTheState();
     void reportsEnteringOnceAndClicksAsCommands();
     void checkBoxTogglesAndShowsThePressedLookWhenChecked();
 };
-
-void VokButtonTest::drawsTheLookOfItsState_data() {
-    QTest::addColumn<bool>("hovered");
-    QTest::addColumn<bool>("selected");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<uint>("expected");
-    QTest::newRow("idle") << false << false << true << uint{kNormal};
-    QTest::newRow("hovered") << true << false << true << uint{kOver};
-    QTest::newRow("selected shows pressed") << false << true << true << uint{kDown};
-    QTest::newRow("disabled wins over selected") << false << true << false << uint{kDisable};
-}
-
-void VokButtonTest::drawsTheLookOfItsState() {
-    QFETCH(bool, hovered);
-    QFETCH(bool, selected);
-    QFETCH(bool, enabled);
-    QFETCH(uint, expected);
-    Window window;
-    CVokButton button(1005, &window.owner);
-    window.place(button).setImages(AllLooks());
-    button.setSelected(selected);
-    button.setEnabled(enabled);
-    if (hovered) {
-        Hover(button, QPoint(20, 15));
-        QCOMPARE(button.visualState(), SkinnedButton::VisualState::Hover);
-    }
-    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), QRgb{expected});
-}
-
-void VokButtonTest::missingHoverLookDrawsNothing() {
-    Window window;
-    CVokButton button(1005, &window.owner);
-    window.place(button).setImages({Solid(kNormal), QImage(), Solid(kDown)});
-    Hover(button, QPoint(20, 15));
-    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Hover);
-    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), kBehind);
-}
 
 void VokButtonTest::captionColourFollowsTheState_data() {
     QTest::addColumn<bool>("hovered");

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,9 +13,11 @@
 #include "buttons/vok_combo_button.h"
 #include "buttons/zvr_combo_button.h"
 #include "lighting/vok_cbn_color_button.h"
+#include "sensor/vok_slider_ctrl_3d.h"
 #include "skin/skin_fonts.h"
 #include "skin/skin_resources.h"
 #include "skin/skinned_menu.h"
+#include "skin/vok_button.h"
 #include "tools/gallery/gallery_window.h"
 
 namespace {
@@ -27,6 +30,18 @@ void SendPointer(QWidget& widget, QEvent::Type type, QPoint point) {
     QMouseEvent event(type, QPointF(point), widget.mapToGlobal(QPointF(point)), button, held,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(&widget, &event);
+}
+
+void SendKey(QWidget& widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(&widget, &release);
+}
+
+// Gives `widget` the focus as Tab would, so that it shows its focus mark.
+void TabTo(QWidget& widget) {
+    widget.setFocus(Qt::TabFocusReason);
 }
 
 void Click(QWidget& widget) {
@@ -65,6 +80,9 @@ void Save(const QImage& image, const QDir& folder, const QString& name) {
 
 void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
     window.show();
+    // The focus marks need the window active.
+    window.activateWindow();
+    QCoreApplication::processEvents();
     const auto& pages = window.pages();
     for (int index = 0; index < static_cast<int>(pages.size()); ++index) {
         window.showPage(index);
@@ -91,6 +109,23 @@ void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
     Click(*swatch);
     Save(GrabWithPopUps(window), folder, pages[2]->name() + QStringLiteral(" panel"));
     Click(*swatch);
+
+    // From the keyboard: a drop-down opened with Alt+Down and moved with Down, a thumb
+    // of a DPI slider, a palette button.
+    window.showPage(0);
+    TabTo(*functions);
+    SendKey(*functions, Qt::Key_Down, Qt::AltModifier);
+    SendKey(*functions, Qt::Key_Down);
+    Save(GrabWithPopUps(window), folder, pages[0]->name() + QStringLiteral(" keyboard"));
+    SendKey(*functions, Qt::Key_Escape);
+    window.showPage(1);
+    auto* dpi = pages[1]->findChild<tavro::CVokSliderCtrl3D*>();
+    TabTo(*dpi);
+    SendKey(*dpi, Qt::Key_Tab);
+    Save(window.grab().toImage(), folder, pages[1]->name() + QStringLiteral(" keyboard"));
+    window.showPage(2);
+    TabTo(*pages[2]->findChild<tavro::CVokButton*>());
+    Save(window.grab().toImage(), folder, pages[2]->name() + QStringLiteral(" keyboard"));
 }
 
 }  // namespace

@@ -1,18 +1,23 @@
 #include "tools/gallery/gallery_pages.h"
 
+#include <QPainter>
+
 #include <iterator>
+#include <utility>
 
 #include "app/support_layout.h"
 #include "buttons/mouse_settings_layout.h"
 #include "buttons/vok_combo_button.h"
 #include "buttons/zvr_combo_button.h"
 #include "lighting/lighting_layout.h"
+#include "lighting/lighting_palette.h"
 #include "lighting/vok_cbn_color_button.h"
 #include "macros/macro_page_layout.h"
 #include "sensor/sensor_layout.h"
 #include "sensor/vok_progress_ctrl.h"
 #include "sensor/vok_slider_ctrl.h"
 #include "sensor/vok_slider_ctrl_3d.h"
+#include "skin/owner_notification.h"
 #include "skin/scroll_layout.h"
 #include "skin/skinned_menu.h"
 #include "skin/vok_button.h"
@@ -36,6 +41,31 @@ constexpr const char* kMacros[] = {"Reload", "Build wall", "Sprint jump"};
 constexpr int kFirstMacroCode = 100;
 constexpr int kSubMenuMargin = 30;
 constexpr int kAngleSnapLevels = 16;
+
+// What the lighting page's preview draws: black, the two lit zones in their colours,
+// Mouse.png over them.
+class PreviewStandIn : public QWidget {
+public:
+    PreviewStandIn(int id, QWidget* parent) : QWidget(parent) { SetControlId(this, id); }
+    void setPicture(QImage picture) {
+        picture_ = std::move(picture);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(ToQRect(lighting_layout::kPreviewZone1),
+                         QColor::fromRgba(kLightingPalette[0].argb()));
+        painter.fillRect(ToQRect(lighting_layout::kPreviewZone4),
+                         QColor::fromRgba(kLightingPalette[12].argb()));
+        DrawStretched(painter, picture_, rect());
+    }
+
+private:
+    QImage picture_;
+};
 
 GalleryPage* NewPage(const QString& name, int background, SkinResources& skin, const ReportLog& log,
                      QWidget* parent) {
@@ -207,9 +237,8 @@ GalleryPage* LightingPage(SkinResources& skin, const ReportLog& log, QWidget* pa
         edit->setBackgroundImage(skin.element(kColorEdits[channel], SkinState::Normal));
         edit->setText(QString::fromLatin1(values[channel]));
     }
-    auto* preview = page->place<CVokStatic>(kPreview);
-    preview->appendImage(skin.element(kPreview.element, SkinState::Normal));
-    preview->setImageIndex(0);
+    auto* preview = page->place<PreviewStandIn>(kPreview);
+    preview->setPicture(skin.element(kPreview.element, SkinState::Normal));
     return page;
 }
 
