@@ -62,7 +62,8 @@ private slots:
     void gapClickReportsNothingAndStaysOpen();
     void reportWithAForeignIdentifierIsIgnored();
     void checkClosesOnlyAfterThePointerLeftPanelAndSwatch();
-    void swatchShowsTheImageOfItsState();
+    void swatchShowsItsLooksNeverItsColour();
+    void keysOpenAndCloseThePanel();
     void everyCellReportsTheColourItShows();
 };
 
@@ -199,30 +200,37 @@ void ColorPanelTest::checkClosesOnlyAfterThePointerLeftPanelAndSwatch() {
     QVERIFY(!panel.isChecking());
 }
 
-void ColorPanelTest::swatchShowsTheImageOfItsState() {
+void ColorPanelTest::swatchShowsItsLooksNeverItsColour() {
     Page page;
     QVERIFY(page.exposed);
     const QPoint inside = page.swatchCenter();
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Hover);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::green));
-    QTest::mousePress(&page.swatch, Qt::LeftButton, {}, inside);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::blue));
-    QTest::mouseRelease(&page.swatch, Qt::LeftButton, {}, inside);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
-
-    // The swatch never shows its colour, and a missing look draws nothing.
     NotifyOwner(&page.swatch, kPanelTicks, 0x00FF00);
-    page.swatch.setImages(Solid(page.swatch.size(), 0xFFFF0000), QImage(),
-                          Solid(page.swatch.size(), 0xFF0000FF), QImage());
-    QTest::mouseMove(&page.owner, QPoint(5, 5));
-    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Normal);
+    QCOMPARE(page.swatch.colour(), 0x00FF00u);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Hover);
-    QCOMPARE(Rendered(page.swatch).pixel(inside), qRgba(0, 0, 0, 0));
+    page.clickSwatch();
+    QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
+}
+
+void ColorPanelTest::keysOpenAndCloseThePanel() {
+    Page page;
+    QVERIFY(page.exposed);
+    page.owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page.owner));
+    page.swatch.setFocus(Qt::TabFocusReason);
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Down, Qt::AltModifier},
+    };
+    bool open = false;
+    for (const auto& [key, modifiers] : keys) {
+        QTest::keyClick(&page.swatch, key, modifiers);
+        open = !open;
+        QCOMPARE(page.panel().isVisible(), open);
+    }
+    QVERIFY(page.owner.reports.empty());
+    QVERIFY(page.owner.commands.empty());
 }
 
 void ColorPanelTest::everyCellReportsTheColourItShows() {
