@@ -54,7 +54,7 @@ int SliderControl::stepped(int value, int steps) const {
 
 void SliderControl::drawFocusMark(QPainter& painter, const QRect& thumb) const {
     if (focusCue_.shown(*this)) {
-        DrawFocusMark(painter, thumb.adjusted(-2, -1, 2, 1).intersected(rect()));
+        DrawFocusMark(painter, thumb.adjusted(-3, -1, 3, 1).intersected(rect()));
     }
 }
 

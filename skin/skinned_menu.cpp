@@ -63,14 +63,19 @@ void OutsideClickWatcher::releasePointer() {
     grabber_ = nullptr;
 }
 
-bool OutsideClickWatcher::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool OutsideClickWatcher::eventFilter(QObject* watched, QEvent* event) {
     SkinnedMenu* target = target_;
     if (target == nullptr || !target->isVisible()) {
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
+        // Only keys typed into the window the menu belongs to: a dialog that the owner
+        // opens for a choice keeps its own keys while the menu is still shown.
+        const auto* receiver = qobject_cast<const QWidget*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
-        return (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        return receiver != nullptr && target->owner() != nullptr &&
+               receiver->window() == target->owner()->window() &&
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
                target->handleKey(key->key());
     }
     // A press reaches the filter once per receiver it is offered to (window, widget,

@@ -275,6 +275,10 @@ void VokMenuTest::escapeClosesTheChainAndOtherKeysPassOn() {
     hover(kParent);
     QTest::keyClick(&page, Qt::Key_A);
     QCOMPARE(page.keys, std::vector<int>{Qt::Key_A});
+    // Keys typed into another window (a dialog the owner runs for a choice) are its own.
+    FocusedPage dialog;
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(dialog.keys, std::vector<int>{Qt::Key_Escape});
     QVERIFY(sub()->isVisible());
     QTest::keyClick(&page, Qt::Key_Escape);
     QVERIFY(!menu_->isVisible());
