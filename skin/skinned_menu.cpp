@@ -19,7 +19,9 @@ namespace tavro {
 
 namespace {
 
-constexpr int kMenuFontPixels = 15;
+// The skin font at the size of a drop-down's skin caption; it measures as the 15-pixel
+// Arial the menus were laid out for (17-pixel lines, the same text widths).
+constexpr int kMenuFontPixels = 14;
 constexpr int kVerticalPadding = 4;  // above the first entry and below the last
 constexpr int kEntryLeft = 1;
 constexpr int kTextIndent = 10;

@@ -153,12 +153,7 @@ void MenuPointerGrabX11Test::aClickInTheMenuStillChooses() {
 }  // namespace tavro
 
 int main(int argc, char** argv) {
-    tavro::XvfbServer server;
-    qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
-    qunsetenv("WAYLAND_DISPLAY");  // a plain X server, not Xwayland
-    QApplication application(argc, argv);
-    tavro::MenuPointerGrabX11Test test;
-    return QTest::qExec(&test, argc, argv);
+    return tavro::RunTestOnXvfb<QApplication, tavro::MenuPointerGrabX11Test>(argc, argv);
 }
 
 #include "menu_pointer_grab_x11_test.moc"

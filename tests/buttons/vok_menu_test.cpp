@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "buttons/vok_menu.h"
+#include "skin/skin_fonts.h"
 #include "skin/zvr_menu.h"
 #include "tests/support/recording_owner.h"
 
@@ -60,6 +61,8 @@ class VokMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Menus are measured and drawn in the skin font.
+    void initTestCase() { QVERIFY(RegisterSkinFont(TAVRO_SKIN_DIR)); }
     void init();
     void cleanup();
     void entriesStopShortOfTheArrowMargin();
