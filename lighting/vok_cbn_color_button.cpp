@@ -1,5 +1,7 @@
 #include "lighting/vok_cbn_color_button.h"
 
+#include <QKeyEvent>
+
 #include <utility>
 
 #include "lighting/color_panel.h"
@@ -32,7 +34,7 @@ void CVokCbnColorButton::onNotify(int id, int value) {
     NotifyParent(this, value);
 }
 
-void CVokCbnColorButton::onPopUpRequested(Request /*request*/) {
+void CVokCbnColorButton::onPopUpRequested(Request request) {
     if (panel_ == nullptr) {
         return;
     }
@@ -40,7 +42,29 @@ void CVokCbnColorButton::onPopUpRequested(Request /*request*/) {
         panel_->hide();
         return;
     }
-    panel_->popUp(mapToGlobal(QPoint(0, height())));
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    if (request == Request::Keyboard) {
+        panel_->popUpForKeys(below, colour_);
+    } else {
+        panel_->popUp(below);
+    }
+}
+
+void CVokCbnColorButton::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (panel_ != nullptr && panel_->isVisible() && plain && event->key() != Qt::Key_Space &&
+        panel_->handleKey(event->key())) {
+        return;
+    }
+    PopUpButton::keyPressEvent(event);
+}
+
+void CVokCbnColorButton::focusOutEvent(QFocusEvent* event) {
+    // A panel opened from the keyboard has no pointer checks to close it.
+    if (panel_ != nullptr && panel_->isVisible() && panel_->keyboardCell() >= 0) {
+        panel_->hide();
+    }
+    PopUpButton::focusOutEvent(event);
 }
 
 }  // namespace tavro

@@ -16,7 +16,8 @@ class CColorPanel;
 // closes the open one (PopUpButton's rule: a release acts wherever the pointer is, and
 // Space, Enter and Alt+Down act too); a colour chosen in the panel is kept and reported
 // to the page as (the swatch's identifier, colour in record form). The swatch shows only
-// its images, never its colour.
+// its images, never its colour. While the panel is open the swatch keeps the focus and
+// hands the panel its keys.
 class CVokCbnColorButton : public PopUpButton, public OwnerNotificationReceiver {
     Q_OBJECT
 
@@ -40,6 +41,8 @@ protected:
     void onNotify(int id, int value) override;
     void onCommand(int /*id*/) override {}
     void onPopUpRequested(Request request) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     TickSource ticks_;

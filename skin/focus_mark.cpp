@@ -25,11 +25,15 @@ void FocusCue::focusIn(Qt::FocusReason reason) {
 void DrawFocusMark(QPainter& painter, const QRect& area) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(QColor::fromRgba(kAccentColour), 1, Qt::CustomDashLine);
-    pen.setDashPattern({1, 1});
-    painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(area.adjusted(1, 1, -2, -2));
+    const QRect frame = area.adjusted(1, 1, -2, -2);
+    // Accent dots between black ones, so that the mark shows on light looks as well.
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(frame);
+    QPen dots(QColor::fromRgba(kAccentColour), 1, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    painter.drawRect(frame);
     painter.restore();
 }
 

@@ -22,7 +22,7 @@ private:
     bool fromKeyboard_ = false;
 };
 
-// The focus mark: a dotted frame in the accent colour just inside `area`.
+// The focus mark: a frame of accent and black dots just inside `area`.
 void DrawFocusMark(QPainter& painter, const QRect& area);
 
 }  // namespace tavro

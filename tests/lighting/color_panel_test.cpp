@@ -9,6 +9,7 @@
 #include "lighting/lighting_layout.h"
 #include "lighting/lighting_palette.h"
 #include "lighting/vok_cbn_color_button.h"
+#include "skin/accent_colour.h"
 #include "skin/layout_qt.h"
 #include "skin/skin_resources.h"
 #include "tests/support/control_pictures.h"
@@ -63,7 +64,7 @@ private slots:
     void reportWithAForeignIdentifierIsIgnored();
     void checkClosesOnlyAfterThePointerLeftPanelAndSwatch();
     void swatchShowsItsLooksNeverItsColour();
-    void keysOpenAndCloseThePanel();
+    void keysOpenChooseAndCloseThePanel();
     void everyCellReportsTheColourItShows();
 };
 
@@ -212,25 +213,55 @@ void ColorPanelTest::swatchShowsItsLooksNeverItsColour() {
     QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
 }
 
-void ColorPanelTest::keysOpenAndCloseThePanel() {
+void ColorPanelTest::keysOpenChooseAndCloseThePanel() {
     Page page;
     QVERIFY(page.exposed);
     page.owner.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&page.owner));
     page.swatch.setFocus(Qt::TabFocusReason);
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Space, Qt::NoModifier},
+    CColorPanel& panel = page.panel();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> toggles[] = {
+        {Qt::Key_Space, Qt::NoModifier},  {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Down, Qt::AltModifier},  {Qt::Key_Escape, Qt::NoModifier},
         {Qt::Key_Return, Qt::NoModifier},
-        {Qt::Key_Down, Qt::AltModifier},
     };
     bool open = false;
-    for (const auto& [key, modifiers] : keys) {
+    for (const auto& [key, modifiers] : toggles) {
         QTest::keyClick(&page.swatch, key, modifiers);
         open = !open;
-        QCOMPARE(page.panel().isVisible(), open);
+        QCOMPARE(panel.isVisible(), open);
     }
-    QVERIFY(page.owner.reports.empty());
+    // The mark starts on the swatch's colour (red, the first cell) and the pointer checks
+    // stay off.
+    QCOMPARE(panel.keyboardCell(), 0);
+    QVERIFY(!panel.isChecking());
+    const QImage shown = Rendered(panel);
+    int marked = 0;
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 23; ++x) {
+            marked += shown.pixel(x, y) == kAccentColour;
+        }
+    }
+    QVERIFY2(marked > 20, qPrintable(QString::number(marked)));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left,
+                        Qt::Key_Left, Qt::Key_Right}) {
+        QTest::keyClick(&page.swatch, key);
+    }
+    QCOMPARE(panel.keyboardCell(), 6);
+    QTest::keyClick(&page.swatch, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!panel.isVisible());
+    const int green = static_cast<int>(kLightingPalette[6].recordForm());
+    QCOMPARE(page.owner.reports, (std::vector<RecordingOwner::Report>{{kSwatch.id, green}}));
     QVERIFY(page.owner.commands.empty());
+
+    // Opened by the keys, it closes with the swatch's focus; opened by the pointer, it
+    // shows no mark.
+    QTest::keyClick(&page.swatch, Qt::Key_Space);
+    page.swatch.clearFocus();
+    QVERIFY(!panel.isVisible());
+    page.clickSwatch();
+    QCOMPARE(panel.keyboardCell(), -1);
+    QVERIFY(panel.isChecking());
 }
 
 void ColorPanelTest::everyCellReportsTheColourItShows() {

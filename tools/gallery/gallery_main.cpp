@@ -111,7 +111,7 @@ void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
     Click(*swatch);
 
     // From the keyboard: a drop-down opened with Alt+Down and moved with Down, a thumb
-    // of a DPI slider, a palette button.
+    // of a DPI slider, a palette button, a swatch's panel.
     window.showPage(0);
     TabTo(*functions);
     SendKey(*functions, Qt::Key_Down, Qt::AltModifier);
@@ -126,6 +126,12 @@ void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
     window.showPage(2);
     TabTo(*pages[2]->findChild<tavro::CVokButton*>());
     Save(window.grab().toImage(), folder, pages[2]->name() + QStringLiteral(" keyboard"));
+    TabTo(*swatch);
+    SendKey(*swatch, Qt::Key_Space);
+    SendKey(*swatch, Qt::Key_Right);
+    SendKey(*swatch, Qt::Key_Down);
+    Save(GrabWithPopUps(window), folder, pages[2]->name() + QStringLiteral(" keyboard panel"));
+    SendKey(*swatch, Qt::Key_Escape);
 }
 
 }  // namespace
