@@ -1,5 +1,6 @@
 #include "buttons/skinned_combo_button.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -149,6 +150,15 @@ void SkinnedComboButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         suppress_ = lastSeenOpen_.has_value() && tick_() - *lastSeenOpen_ < kReopenDelay;
     }
+}
+
+void SkinnedComboButton::focusOutEvent(QFocusEvent* event) {
+    const bool tabbedAway =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbedAway && menu_ != nullptr) {
+        menu_->hideMenu();
+    }
+    PopUpButton::focusOutEvent(event);
 }
 
 void SkinnedComboButton::onPopUpRequested(Request request) {

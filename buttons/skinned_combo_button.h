@@ -25,7 +25,7 @@ class SkinnedMenu;
 // before it came less than 200 ms after the menu was last seen open: that press closed
 // the menu through the outside-click watcher, so a click on the button while its menu is
 // open closes it. A key (Space, Enter, Alt+Down) opens the closed menu with the current
-// choice hovered, and closes the open one.
+// choice hovered, and closes the open one; Tab away from the button closes it too.
 class SkinnedComboButton : public PopUpButton, public OwnerNotificationReceiver {
     Q_OBJECT
 
@@ -78,6 +78,7 @@ protected:
     void refreshAccessibleName() override;
     void onPopUpRequested(Request request) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void openMenu();

@@ -290,6 +290,14 @@ void ComboButtonTest::keysOpenAndCloseTheMenuAndChoose() {
     QVERIFY(button_->hasFocus());
     // No click reaches the page as a command.
     QVERIFY(page_->commands.empty());
+    // Tab moves on and closes the menu behind it.
+    auto* next = new CVokComboButton(kButtonId + 1, page_);
+    next->show();
+    QTest::keyClick(button_, Qt::Key_Space);
+    QVERIFY(menu->isVisible());
+    QTest::keyClick(button_, Qt::Key_Tab);
+    QVERIFY(next->hasFocus());
+    QVERIFY(!menu->isVisible());
 }
 
 void ComboButtonTest::assistiveToolsReadTheShownChoice() {
