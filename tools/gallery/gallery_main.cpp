@@ -104,6 +104,14 @@ void WriteScreenshots(GalleryWindow& window, const QDir& folder) {
     Save(GrabWithPopUps(window), folder, pages[1]->name() + QStringLiteral(" menu"));
     angleSnap->menu()->hideMenu();
 
+    window.showPage(4);
+    auto* language =
+        window.findChild<tavro::CVokComboButton*>(QString(), Qt::FindDirectChildrenOnly);
+    Click(*language);
+    HoverEntry(*language->menu(), 6);
+    Save(GrabWithPopUps(window), folder, QStringLiteral("language menu"));
+    language->menu()->hideMenu();
+
     window.showPage(2);
     auto* swatch = pages[2]->findChild<tavro::CVokCbnColorButton*>();
     Click(*swatch);
