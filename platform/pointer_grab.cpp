@@ -31,6 +31,10 @@ xcb_connection_t* X11Connection() {
 
 }  // namespace
 
+bool Available() {
+    return X11Connection() != nullptr;
+}
+
 bool Grab(QWindow& window) {
     xcb_connection_t* connection = X11Connection();
     if (connection == nullptr) {

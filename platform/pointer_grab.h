@@ -11,7 +11,10 @@ class QWindow;
 // Wayland) the desktop offers no such grab and Grab() is false.
 namespace tavro::pointer_grab {
 
-// `window` must be shown.
+// True where the desktop offers the grab (X11).
+bool Available();
+// `window` must be shown. False where there is no such grab, or while another program
+// holds the pointer.
 bool Grab(QWindow& window);
 // Ends the grab if `window` holds it.
 void Release(const QWindow& window);

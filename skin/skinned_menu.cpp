@@ -26,8 +26,14 @@ constexpr int kVerticalPadding = 4;  // above the first entry and below the last
 constexpr int kEntryLeft = 1;
 constexpr int kTextIndent = 10;
 constexpr int kSubMenuOverlap = 5;
+constexpr int kGrabRetryMs = 100;
 
 }  // namespace
+
+OutsideClickWatcher::OutsideClickWatcher() {
+    grabRetry_.setInterval(kGrabRetryMs);
+    connect(&grabRetry_, &QTimer::timeout, this, [this] { grabPointer(); });
+}
 
 void OutsideClickWatcher::watch(SkinnedMenu* menu) {
     target_ = menu;
@@ -55,10 +61,14 @@ void OutsideClickWatcher::grabPointer() {
     releasePointer();
     if (pointer_grab::Grab(*top->windowHandle())) {
         grabber_ = top;
+        grabRetry_.stop();
+    } else if (pointer_grab::Available()) {
+        grabRetry_.start();
     }
 }
 
 void OutsideClickWatcher::releasePointer() {
+    grabRetry_.stop();
     if (grabber_ != nullptr && grabber_->windowHandle() != nullptr) {
         pointer_grab::Release(*grabber_->windowHandle());
     }

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRgb>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -37,6 +38,8 @@ class OutsideClickWatcher : public QObject {
     Q_OBJECT
 
 public:
+    OutsideClickWatcher();
+
     // Starts watching if needed; `menu` becomes the one whose chain a press is tested against.
     void watch(SkinnedMenu* menu);
     void stop();
@@ -53,6 +56,9 @@ private:
 
     QPointer<SkinnedMenu> target_;
     QPointer<SkinnedMenu> grabber_;  // the top-level menu holding the pointer grab
+    // Tries the grab again while another program holds the pointer (the press on a
+    // panel's tray icon that opened the menu is still held there).
+    QTimer grabRetry_;
     bool active_ = false;
 };
 
