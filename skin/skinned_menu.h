@@ -28,12 +28,13 @@ class SkinnedMenu;
 
 // Watches an open chain of menus, one per menu class for the whole program, while the
 // chain is open:
-//  - a left press outside the chain closes it. Presses on the program's own windows are
-//    seen in the application's events (and go on to where they were going); presses on
-//    other programs and on the desktop reach the chain through a pointer grab on its
-//    top-level menu, where the desktop offers one (X11);
-//  - the keys of the menus (arrows, Enter, Escape) go to the chain's deepest open menu
-//    and no further, while the keyboard focus stays on the page.
+//  - a press of any button outside the chain closes it. Presses on the program's own
+//    windows are seen in the application's events (and go on to where they were going);
+//    presses on other programs and on the desktop reach the chain through a pointer grab
+//    on its top-level menu, where the desktop offers one (X11);
+//  - the keys of the menus (arrows, Enter, Escape) typed into the window the chain
+//    belongs to go to its deepest open menu and no further, while the keyboard focus
+//    stays on the page.
 class OutsideClickWatcher : public QObject {
     Q_OBJECT
 
