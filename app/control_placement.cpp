@@ -1,6 +1,6 @@
 #include "app/control_placement.h"
 
-#include "skin/layout_qt.h"
+#include "skin/place_control.h"
 
 namespace tavro {
 
@@ -13,10 +13,8 @@ FourStateImages ControlLooks(SkinResources& skin, const PlacedControl& control, 
 }
 
 CVokButton* PlaceButton(QWidget* owner, SkinResources& skin, const PlacedControl& control) {
-    auto* button = new CVokButton(control.id, owner);
-    button->setGeometry(ToQRect(control.rect));
+    auto* button = CreatePlaced<CVokButton>(control, owner);
     button->setImages(ControlLooks(skin, control));
-    button->setAccessibleName(QString::fromUtf8(control.caption));
     return button;
 }
 

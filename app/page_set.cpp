@@ -11,8 +11,7 @@ using namespace main_window_layout;
 
 template <typename Page>
 Page* Embed(Page* page, QWidget& mainWindow) {
-    page->embedAsPage(&mainWindow);
-    page->setGeometry(ToQRect(kPageArea));
+    page->embedAsPage(&mainWindow, ToQRect(kPageArea));
     return page;
 }
 

@@ -7,6 +7,7 @@
 #include "app/control_placement.h"
 #include "app/support_layout.h"
 #include "skin/layout_qt.h"
+#include "skin/place_control.h"
 #include "skin/skin_fonts.h"
 
 namespace tavro {
@@ -78,10 +79,8 @@ void CSupportDlg::onCommand(int id) {
 }
 
 CVokStatic* CSupportDlg::PlaceLabel(SkinResources& skin, const PlacedControl& control) {
-    auto* label = new CVokStatic(control.id, this);
-    label->setGeometry(ToQRect(control.rect));
+    auto* label = CreatePlaced<CVokStatic>(control, this);
     label->setBackgroundImage(skin.element(control, SkinState::Normal));
-    label->setAccessibleName(QString::fromUtf8(control.caption));
     return label;
 }
 

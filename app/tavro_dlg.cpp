@@ -20,6 +20,7 @@
 #include "profile/profile_file.h"
 #include "profile/storage_paths.h"
 #include "skin/layout_qt.h"
+#include "skin/place_control.h"
 #include "skin/skin_fonts.h"
 #include "skin/tick_count.h"
 
@@ -169,8 +170,7 @@ void CTavroDlg::BuildProfileBar() {
     SkinResources& skin = services_.skin;
     for (int slot = 0; slot < kProfileCount; ++slot) {
         const ProfileSlotControls& place = kProfileBar[slot];
-        auto* menu = new CVokComboButton(place.menu.id, this);
-        menu->setGeometry(ToQRect(place.menu.rect));
+        auto* menu = CreatePlaced<CVokComboButton>(place.menu, this);
         const FourStateImages looks = ControlLooks(skin, place.menu);
         menu->setImages(looks[SkinState::Normal], looks[SkinState::Over], looks[SkinState::Down],
                         looks[SkinState::Disable]);
@@ -178,7 +178,6 @@ void CTavroDlg::BuildProfileBar() {
         for (size_t item = 0; item < kProfileMenuItems.size(); ++item) {
             menu->addEntry(static_cast<int>(item) + 1, Text(kProfileMenuItems[item]));
         }
-        menu->setAccessibleName(Text(place.menu.caption));
         menu->setAccessibleDescription(QStringLiteral("Menu of profile %1").arg(slot + 1));
         profileMenus_[slot] = menu;
 
@@ -199,8 +198,7 @@ void CTavroDlg::BuildBottomRow() {
     };
     CVokButton* reset = place(kResetButton);
 
-    language_ = new CVokComboButton(kLanguageButton.id, this);
-    language_->setGeometry(ToQRect(kLanguageButton.rect));
+    language_ = CreatePlaced<CVokComboButton>(kLanguageButton, this);
     const FourStateImages looks = ControlLooks(skin, kLanguageButton);
     language_->setImages(looks[SkinState::Normal], looks[SkinState::Over], looks[SkinState::Down],
                          looks[SkinState::Disable]);
@@ -209,9 +207,6 @@ void CTavroDlg::BuildBottomRow() {
     }
     language_->setOpenUpward(true);
     language_->setAssignment(Text(kLanguages[0]), 0, -1);
-    // A drop-down is known by the choice it shows.
-    language_->setAccessibleName(Text(kLanguages[0]));
-    language_->setAccessibleDescription(Text(kLanguageButton.caption));
 
     bottomButtons_ = {reset, place(kOkButton), place(kApplyButton), place(kCancelButton)};
 }

@@ -15,8 +15,8 @@
 #include "platform/keyboard_watcher.h"
 #include "skin/layout_qt.h"
 #include "skin/modal_dialog.h"
+#include "skin/skin_files.h"
 #include "skin/skin_fonts.h"
-#include "skin/skin_image_file.h"
 #include "skin/vok_button.h"
 #include "skin/vok_static.h"
 
@@ -185,7 +185,7 @@ void CPopDlg::open() {
             time_->setText(QString::number(kCountdownStart));
             time_->show();
             for (int index = 0; index < kMotionPictureCount; ++index) {
-                image_->appendImage(LoadImageFile(skin_.folder() / MotionPictureName(index)));
+                image_->appendImage(skin_.picture(MotionPictureName(index)));
             }
             image_->setImageIndex(0);
             image_->show();

@@ -1,5 +1,6 @@
 #include "buttons/skinned_combo_button.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -26,9 +27,7 @@ bool SameImage(const QImage& a, const QImage& b) {
 }  // namespace
 
 SkinnedComboButton::SkinnedComboButton(int id, QWidget* parent, QSize menuSize, int skinFontPixels)
-    : QAbstractButton(parent), menuSize_(menuSize), skinFontPixels_(skinFontPixels) {
-    SetControlId(this, id);
-    setMouseTracking(true);
+    : PopUpButton(id, parent), menuSize_(menuSize), skinFontPixels_(skinFontPixels) {
     setFont(ControlFont(kControlFontPixels));
     menuTimer_.setInterval(kMenuTimerInterval);
     connect(&menuTimer_, &QTimer::timeout, this, [this] { onMenuTimer(); });
@@ -53,14 +52,13 @@ void SkinnedComboButton::sizeMenu() {
 
 void SkinnedComboButton::setImages(const QImage& normal, const QImage& hover, const QImage& pressed,
                                    const QImage& disabled) {
-    if (SameImage(images_[SkinState::Normal], normal) &&
-        SameImage(images_[SkinState::Over], hover) &&
-        SameImage(images_[SkinState::Down], pressed) &&
-        SameImage(images_[SkinState::Disable], disabled)) {
+    const FourStateImages& held = images();
+    if (SameImage(held[SkinState::Normal], normal) && SameImage(held[SkinState::Over], hover) &&
+        SameImage(held[SkinState::Down], pressed) &&
+        SameImage(held[SkinState::Disable], disabled)) {
         return;
     }
-    images_ = FourStateImages(normal, hover, pressed, disabled);
-    update();
+    setLooks(FourStateImages(normal, hover, pressed, disabled));
 }
 
 void SkinnedComboButton::useSkinFont() {
@@ -75,6 +73,7 @@ void SkinnedComboButton::setAssignment(const QString& caption, int code, int par
     caption_ = caption;
     code_ = code;
     parameter_ = parameter;
+    refreshAccessibleName();
     update();
 }
 
@@ -83,19 +82,12 @@ QString SkinnedComboButton::captionOf(int code) const {
     return entry != nullptr ? entry->text : QString();
 }
 
-void SkinnedComboButton::setSelected(bool selected) {
-    if (selected_ == selected) {
-        return;
-    }
-    selected_ = selected;
-    update();
-}
-
 void SkinnedComboButton::setDrawCaption(bool draw) {
     if (drawCaption_ == draw) {
         return;
     }
     drawCaption_ = draw;
+    refreshAccessibleName();
     update();
 }
 
@@ -110,7 +102,7 @@ void SkinnedComboButton::onMenuTimer() {
 }
 
 bool SkinnedComboButton::event(QEvent* event) {
-    return dispatchOwnerEvent(event) || QAbstractButton::event(event);
+    return dispatchOwnerEvent(event) || PopUpButton::event(event);
 }
 
 void SkinnedComboButton::onNotify(int id, int value) {
@@ -132,72 +124,75 @@ void SkinnedComboButton::onNotify(int id, int value) {
     if (accept_) {
         caption_ = text;
         code_ = value;
+        refreshAccessibleName();
         update();
     } else {
         accept_ = true;
     }
 }
 
-void SkinnedComboButton::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    SkinState look = static_cast<SkinState>(state_);
-    if (!isEnabled() && images_.has(SkinState::Disable)) {
-        look = SkinState::Disable;
-    } else if (selected_) {
-        look = SkinState::Down;
-    }
-    DrawStretched(painter, images_[look], rect());
+void SkinnedComboButton::paintContent(QPainter& painter) {
     if (drawCaption_) {
-        const bool highlighted = selected_ || state_ == kHover;
+        const bool highlighted = isSelected() || visualState() == VisualState::Hover;
         DrawSkinText(painter, caption_, highlighted ? kHoverTextColour : kNormalTextColour, false,
                      true, rect().adjusted(kCaptionIndent, 0, 0, 0));
     }
 }
 
+void SkinnedComboButton::refreshAccessibleName() {
+    // Assistive tools read the choice the button shows, and what it is for.
+    setAccessibleName(showsChoice() ? caption_ : templateCaption());
+    setAccessibleDescription(showsChoice() ? templateCaption() : QString());
+}
+
 void SkinnedComboButton::mousePressEvent(QMouseEvent* event) {
+    PopUpButton::mousePressEvent(event);
     if (event->button() == Qt::LeftButton) {
-        state_ = kPressed;
-        update();
         suppress_ = lastSeenOpen_.has_value() && tick_() - *lastSeenOpen_ < kReopenDelay;
     }
-    QAbstractButton::mousePressEvent(event);
 }
 
-void SkinnedComboButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        state_ = kNormal;
-        update();
-        if (menu_ != nullptr && !suppress_) {
-            suppress_ = true;
-            menuTimer_.start();
-            if (openUpward_) {
-                const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-                menu_->showMenu(SkinnedMenu::kBottomLeft, topLeft.x(), topLeft.y());
-            } else {
-                const QPoint bottomLeft = mapToGlobal(QPoint(0, height()));
-                menu_->showMenu(SkinnedMenu::kTopLeft, bottomLeft.x(), bottomLeft.y());
-            }
+void SkinnedComboButton::focusOutEvent(QFocusEvent* event) {
+    const bool tabbedAway =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbedAway && menu_ != nullptr) {
+        menu_->hideMenu();
+    }
+    PopUpButton::focusOutEvent(event);
+}
+
+void SkinnedComboButton::onPopUpRequested(Request request) {
+    if (menu_ == nullptr) {
+        return;
+    }
+    if (request == Request::Pointer) {
+        if (!suppress_) {
+            openMenu();
         }
+        return;
     }
-    QAbstractButton::mouseReleaseEvent(event);
+    if (menu_->isVisible()) {
+        menu_->hideMenu();
+        return;
+    }
+    openMenu();
+    const std::vector<MenuItem>& entries = menu_->entries();
+    const auto choice = std::find_if(entries.begin(), entries.end(),
+                                     [this](const MenuItem& item) { return item.code == code_; });
+    menu_->setHoveredIndex(choice != entries.end() ? static_cast<int>(choice - entries.begin())
+                                                   : 0);
 }
 
-void SkinnedComboButton::mouseMoveEvent(QMouseEvent* event) {
-    const HoverTracker::Change change = hover_.onMove(*this, event->position().toPoint());
-    if (change != HoverTracker::Change::None) {
-        state_ = change == HoverTracker::Change::Entered ? kHover : kNormal;
-        update();
+void SkinnedComboButton::openMenu() {
+    suppress_ = true;
+    menuTimer_.start();
+    if (openUpward_) {
+        const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+        menu_->showMenu(SkinnedMenu::kBottomLeft, topLeft.x(), topLeft.y());
+    } else {
+        const QPoint bottomLeft = mapToGlobal(QPoint(0, height()));
+        menu_->showMenu(SkinnedMenu::kTopLeft, bottomLeft.x(), bottomLeft.y());
     }
-    QAbstractButton::mouseMoveEvent(event);
-}
-
-void SkinnedComboButton::leaveEvent(QEvent* event) {
-    if (hover_.onLeave() == HoverTracker::Change::Left) {
-        state_ = kNormal;
-        update();
-    }
-    QAbstractButton::leaveEvent(event);
 }
 
 }  // namespace tavro

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QImage>
 #include <QRgb>
 #include <QSize>
@@ -9,9 +8,9 @@
 
 #include <optional>
 
-#include "skin/hover_tracker.h"
-#include "skin/image_set.h"
+#include "skin/accent_colour.h"
 #include "skin/owner_notification.h"
+#include "skin/pop_up_button.h"
 #include "skin/tick_count.h"
 
 namespace tavro {
@@ -21,18 +20,22 @@ class SkinnedMenu;
 // A skinned push button that shows the current choice as its caption and opens its
 // pop-up menu when clicked. It reports (its identifier, chosen code) to its parent; the
 // parent may veto a choice by clearing the accept flag during that report.
-class SkinnedComboButton : public QAbstractButton, public OwnerNotificationReceiver {
+//
+// Opening follows PopUpButton's rule. A pointer release opens the menu unless the press
+// before it came less than 200 ms after the menu was last seen open: that press closed
+// the menu through the outside-click watcher, so a click on the button while its menu is
+// open closes it. A key (Space, Enter, Alt+Down) opens the closed menu with the current
+// choice hovered, and closes the open one; Tab away from the button closes it too.
+class SkinnedComboButton : public PopUpButton, public OwnerNotificationReceiver {
     Q_OBJECT
 
 public:
     static constexpr QRgb kNormalTextColour = 0xFFFFFFFF;
-    static constexpr QRgb kHoverTextColour = 0xFFB3D335;
+    static constexpr QRgb kHoverTextColour = kAccentColour;
     static constexpr int kCaptionIndent = 9;
     static constexpr int kMenuTimerInterval = 100;
     // A press this soon after the menu was last seen open closes it rather than reopening.
     static constexpr int kReopenDelay = 200;
-
-    enum VisualState { kNormal = 0, kHover = 1, kPressed = 2 };
 
     // The first entry creates the menu, as wide as the button less 2 pixels.
     void addEntry(int code, const QString& text);
@@ -54,12 +57,9 @@ public:
 
     void setAccept(bool accept) { accept_ = accept; }
     bool accepts() const { return accept_; }
-    void setSelected(bool selected);
-    bool isSelected() const { return selected_; }
     void setOpenUpward(bool upward) { openUpward_ = upward; }
     bool opensUpward() const { return openUpward_; }
     void setDrawCaption(bool draw);
-    int visualState() const { return state_; }
 
     void setTickSource(TickSource source);
     // The 100 ms timer: notes when the menu was last seen open.
@@ -74,20 +74,19 @@ protected:
     bool event(QEvent* event) override;
     void onNotify(int id, int value) override;
     void onCommand(int /*id*/) override {}
-    void paintEvent(QPaintEvent* event) override;
+    void paintContent(QPainter& painter) override;
+    void refreshAccessibleName() override;
+    void onPopUpRequested(Request request) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void openMenu();
+    bool showsChoice() const { return drawCaption_ && !caption_.isEmpty(); }
+
     QSize menuSize_;
     int skinFontPixels_;
-    FourStateImages images_;
     SkinnedMenu* menu_ = nullptr;  // a child window of the button
-    int state_ = kNormal;
-    HoverTracker hover_;
-    bool selected_ = false;
     QString caption_;
     int code_ = -1;
     int parameter_ = -1;

@@ -22,3 +22,9 @@ function(tavro_add_qtest name)
     # Qt warns about a runtime folder that others can read.
     file(CHMOD ${CMAKE_BINARY_DIR}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()
+
+# tavro_test_uses_skin(<name>): the test reads the generated skin, TAVRO_SKIN_DIR.
+function(tavro_test_uses_skin name)
+    target_compile_definitions(${name} PRIVATE TAVRO_SKIN_DIR="${TAVRO_SKIN_DIR}")
+    add_dependencies(${name} tavro_skin)
+endfunction()

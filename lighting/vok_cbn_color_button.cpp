@@ -1,7 +1,6 @@
 #include "lighting/vok_cbn_color_button.h"
 
-#include <QMouseEvent>
-#include <QPainter>
+#include <QKeyEvent>
 
 #include <utility>
 
@@ -9,33 +8,21 @@
 
 namespace tavro {
 
-namespace {
-
-constexpr int kStateNormal = 0;
-constexpr int kStateHover = 1;
-constexpr int kStatePressed = 2;
-
-}  // namespace
-
 CVokCbnColorButton::CVokCbnColorButton(int id, QWidget* parent, TickSource ticks)
-    : QAbstractButton(parent), ticks_(std::move(ticks)) {
-    SetControlId(this, id);
-    setMouseTracking(true);
-}
+    : PopUpButton(id, parent), ticks_(std::move(ticks)) {}
 
 void CVokCbnColorButton::setImages(const QImage& normal, const QImage& over, const QImage& down,
                                    const QImage& panelPicture) {
-    images_ = FourStateImages(normal, over, down);
+    setLooks(FourStateImages(normal, over, down));
     if (panel_ == nullptr) {
         // Window identifiers of this kind are 32-bit; the tick count wraps into one.
         panel_ = new CColorPanel(this, static_cast<int>(ticks_()));
     }
     panel_->setPicture(panelPicture);
-    update();
 }
 
 bool CVokCbnColorButton::event(QEvent* event) {
-    return dispatchOwnerEvent(event) || QAbstractButton::event(event);
+    return dispatchOwnerEvent(event) || PopUpButton::event(event);
 }
 
 void CVokCbnColorButton::onNotify(int id, int value) {
@@ -47,65 +34,7 @@ void CVokCbnColorButton::onNotify(int id, int value) {
     NotifyParent(this, value);
 }
 
-void CVokCbnColorButton::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    SkinState look = static_cast<SkinState>(visualState_);
-    if (!isEnabled() && images_.has(SkinState::Disable)) {
-        look = SkinState::Disable;
-    }
-    DrawStretched(painter, images_[look], rect());
-}
-
-void CVokCbnColorButton::mouseMoveEvent(QMouseEvent* event) {
-    switch (hover_.onMove(*this, event->position().toPoint())) {
-        case HoverTracker::Change::Entered:
-            setVisualState(event->buttons() & Qt::LeftButton ? kStatePressed : kStateHover);
-            break;
-        case HoverTracker::Change::Left:
-            setVisualState(kStateNormal);
-            break;
-        case HoverTracker::Change::None:
-            break;
-    }
-    QAbstractButton::mouseMoveEvent(event);
-}
-
-void CVokCbnColorButton::leaveEvent(QEvent* event) {
-    if (hover_.onLeave() == HoverTracker::Change::Left) {
-        setVisualState(kStateNormal);
-    }
-    QAbstractButton::leaveEvent(event);
-}
-
-void CVokCbnColorButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        setVisualState(kStatePressed);
-    }
-    QAbstractButton::mousePressEvent(event);
-}
-
-void CVokCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
-    QAbstractButton::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    pressed_ = false;
-    setVisualState(kStateNormal);
-    // Acted on wherever the pointer is now, not only over the swatch.
-    togglePanel();
-}
-
-void CVokCbnColorButton::setVisualState(int state) {
-    if (state == visualState_) {
-        return;
-    }
-    visualState_ = state;
-    update();
-}
-
-void CVokCbnColorButton::togglePanel() {
+void CVokCbnColorButton::onPopUpRequested(Request request) {
     if (panel_ == nullptr) {
         return;
     }
@@ -113,7 +42,29 @@ void CVokCbnColorButton::togglePanel() {
         panel_->hide();
         return;
     }
-    panel_->popUp(mapToGlobal(QPoint(0, height())));
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    if (request == Request::Keyboard) {
+        panel_->popUpForKeys(below, colour_);
+    } else {
+        panel_->popUp(below);
+    }
+}
+
+void CVokCbnColorButton::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (panel_ != nullptr && panel_->isVisible() && plain && event->key() != Qt::Key_Space &&
+        panel_->handleKey(event->key())) {
+        return;
+    }
+    PopUpButton::keyPressEvent(event);
+}
+
+void CVokCbnColorButton::focusOutEvent(QFocusEvent* event) {
+    // A panel opened from the keyboard has no pointer checks to close it.
+    if (panel_ != nullptr && panel_->isVisible() && panel_->keyboardCell() >= 0) {
+        panel_->hide();
+    }
+    PopUpButton::focusOutEvent(event);
 }
 
 }  // namespace tavro

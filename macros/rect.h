@@ -4,7 +4,11 @@
 
 namespace tavro {
 
-// A rectangle in pixels of a control's client area; right and bottom are outside it.
+// A rectangle of the macro model as .macro files store it: four signed 32-bit edges,
+// right and bottom outside it. The model keeps edges rather than the layout's LayoutRect
+// (position and size) because the files and the row rules are in edges, and edges read
+// from a file round-trip whatever their values, where a width worked out from them could
+// overflow.
 struct Rect {
     int32_t left = 0;
     int32_t top = 0;

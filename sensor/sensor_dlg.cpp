@@ -16,8 +16,9 @@
 #include "sensor/vok_slider_ctrl_3d.h"
 #include "skin/layout_qt.h"
 #include "skin/owner_notification.h"
+#include "skin/place_control.h"
+#include "skin/skin_files.h"
 #include "skin/skin_fonts.h"
-#include "skin/skin_image_file.h"
 #include "skin/skinned_menu.h"
 #include "skin/vok_button.h"
 #include "skin/vok_check_box.h"
@@ -69,10 +70,7 @@ FourStateImages CSensorDlg::looks(const PlacedControl& placed) {
 
 template <typename Control>
 Control* CSensorDlg::place(const PlacedControl& placed) {
-    auto* control = new Control(placed.id, this);
-    control->setGeometry(ToQRect(placed.rect));
-    control->setAccessibleName(QString::fromLatin1(placed.caption));
-    return control;
+    return CreatePlaced<Control>(placed, this);
 }
 
 template <typename Control>
@@ -159,11 +157,11 @@ void CSensorDlg::buildControls() {
 
     // Picture n shows level n; the first is also the field's background.
     surfacePicture_ = place<CVokStatic>(kSurfacePicture);
-    const QImage levelZero = LoadImageFile(skin_.folder() / SurfacePictureName(0));
+    const QImage levelZero = skin_.picture(SurfacePictureName(0));
     surfacePicture_->setBackgroundImage(levelZero);
     surfacePicture_->appendImage(levelZero);
     for (int level = 1; level < kSurfaceLevelCount; ++level) {
-        surfacePicture_->appendImage(LoadImageFile(skin_.folder() / SurfacePictureName(level)));
+        surfacePicture_->appendImage(skin_.picture(SurfacePictureName(level)));
     }
     surfacePicture_->setImageIndex(0);
 

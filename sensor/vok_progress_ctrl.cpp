@@ -51,15 +51,18 @@ void CVokProgressCtrl::paintEvent(QPaintEvent* /*event*/) {
     DrawStretched(painter, background_, rect());
     const int length = vertical_ ? height() : width();
     const int f = slider_geometry::FillLength(position_, minimum_, maximum_, length);
-    // Pixels of the fill image are copied one to one; a fill image smaller than the
-    // bar leaves the rest of the share unfilled.
-    const QRect source =
-        (vertical_ ? QRect(0, 0, width(), f) : QRect(0, 0, f, height())).intersected(fill_.rect());
-    if (source.isEmpty()) {
+    // Pixels of the fill image are copied one to one (in widget pixels, so a 2× image
+    // gives twice as many); a fill image smaller than the bar leaves the rest of the
+    // share unfilled.
+    const QRect shown = (vertical_ ? QRect(0, 0, width(), f) : QRect(0, 0, f, height()))
+                            .intersected(QRect(QPoint(0, 0), LogicalSize(fill_)));
+    if (shown.isEmpty()) {
         return;
     }
+    const qreal ratio = fill_.devicePixelRatio();
     const QPoint at = vertical_ ? QPoint(0, height() - f) : QPoint(0, 0);
-    painter.drawImage(at, fill_, source);
+    painter.drawImage(QRectF(at, shown.size()), fill_,
+                      QRectF(QPointF(shown.topLeft()) * ratio, QSizeF(shown.size()) * ratio));
 }
 
 }  // namespace tavro

@@ -30,9 +30,10 @@ void CVokSliderCtrl::setValue(int value) {
 }
 
 QRect CVokSliderCtrl::thumbRect() const {
-    const int w = normal_.width();
+    const QSize thumb = LogicalSize(normal_);
+    const int w = thumb.width();
     const int centre = slider_geometry::ThumbCentreX(value_, width(), w, minimum(), maximum());
-    return QRect(centre - w / 2, 0, w, normal_.height());
+    return QRect(centre - w / 2, 0, w, thumb.height());
 }
 
 void CVokSliderCtrl::paintEvent(QPaintEvent* /*event*/) {
@@ -43,10 +44,12 @@ void CVokSliderCtrl::paintEvent(QPaintEvent* /*event*/) {
     if (!thumb.isNull()) {
         painter.drawImage(thumbRect().topLeft(), thumb);
     }
+    drawFocusMark(painter, thumbRect());
 }
 
 void CVokSliderCtrl::dragTo(int x) {
-    setValue(slider_geometry::ValueAt(x, width(), normal_.width(), minimum(), maximum(), step()));
+    setValue(slider_geometry::ValueAt(x, width(), LogicalSize(normal_).width(), minimum(),
+                                      maximum(), step()));
 }
 
 }  // namespace tavro

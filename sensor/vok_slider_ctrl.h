@@ -29,6 +29,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void dragTo(int x) override;
+    int keyboardValue() const override { return value_; }
+    void setKeyboardValue(int value) override { setValue(value); }
 
 private:
     QImage track_;

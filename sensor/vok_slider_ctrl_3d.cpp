@@ -1,5 +1,6 @@
 #include "sensor/vok_slider_ctrl_3d.h"
 
+#include <QFocusEvent>
 #include <QPainter>
 
 #include <cstdint>
@@ -37,11 +38,12 @@ QRect CVokSliderCtrl3D::thumbRect(int thumb) const {
     }
     // Every thumb is placed by thumb 1's width, so equal values line up whatever the
     // other images' sizes.
-    const int centre = slider_geometry::ThumbCentreX(values_[thumb - 1], width(),
-                                                     thumbImage(1).width(), minimum(), maximum());
-    const QImage& image = thumbImage(thumb);
+    const int centre = slider_geometry::ThumbCentreX(
+        values_[thumb - 1], width(), LogicalSize(thumbImage(1)).width(), minimum(), maximum());
+    const QSize image = LogicalSize(thumbImage(thumb));
     return ToQRect(slider_geometry::PlaceThumb(centre, image.width(), image.height(),
-                                               thumbImage(kThumbCount).height(), width()));
+                                               LogicalSize(thumbImage(kThumbCount)).height(),
+                                               width()));
 }
 
 void CVokSliderCtrl3D::paintEvent(QPaintEvent* /*event*/) {
@@ -53,6 +55,7 @@ void CVokSliderCtrl3D::paintEvent(QPaintEvent* /*event*/) {
             painter.drawImage(thumbRect(thumb).topLeft(), thumbImage(thumb));
         }
     }
+    drawFocusMark(painter, thumbRect(keyboardThumb_));
 }
 
 void CVokSliderCtrl3D::grabAt(QPoint point) {
@@ -60,6 +63,7 @@ void CVokSliderCtrl3D::grabAt(QPoint point) {
     for (int thumb = 1; thumb <= kThumbCount; ++thumb) {
         if (thumbRect(thumb).contains(point)) {
             grabbed_ = thumb;
+            keyboardThumb_ = thumb;
             return;
         }
     }
@@ -72,13 +76,32 @@ void CVokSliderCtrl3D::dragTo(int x) {
     // A dragged value is snapped but not clamped again, so a step that does not divide
     // the range can carry it past the maximum.
     store(grabbed_,
-          slider_geometry::ValueAt(x, width(), thumbImage(grabbed_).width(), minimum(), maximum(),
-                                   step()),
+          slider_geometry::ValueAt(x, width(), LogicalSize(thumbImage(grabbed_)).width(), minimum(),
+                                   maximum(), step()),
           true);
 }
 
 void CVokSliderCtrl3D::releaseGrab() {
     grabbed_ = 0;
+}
+
+bool CVokSliderCtrl3D::focusNextPrevChild(bool next) {
+    const int thumb = keyboardThumb_ + (next ? 1 : -1);
+    if (hasFocus() && isThumb(thumb)) {
+        keyboardThumb_ = thumb;
+        update();
+        return true;
+    }
+    return SliderControl::focusNextPrevChild(next);
+}
+
+void CVokSliderCtrl3D::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason) {
+        keyboardThumb_ = 1;
+    } else if (event->reason() == Qt::BacktabFocusReason) {
+        keyboardThumb_ = kThumbCount;
+    }
+    SliderControl::focusInEvent(event);
 }
 
 void CVokSliderCtrl3D::store(int thumb, int value, bool report) {

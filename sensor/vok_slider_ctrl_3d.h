@@ -12,6 +12,10 @@ namespace tavro {
 // in no order; thumb 1 lies on top and wins where thumbs overlap. A change reaches the
 // owner as (identifier, value + 65536 × thumb). The value each thumb holds is always
 // the last one it reported or was set to.
+//
+// The keys move one thumb, the one with the focus mark: Tab reaches thumb 1 first and
+// goes on to thumbs 2 and 3 before leaving the slider (Shift+Tab the other way round);
+// a thumb picked up with the pointer becomes the one the keys move.
 class CVokSliderCtrl3D : public SliderControl {
     Q_OBJECT
 
@@ -35,12 +39,18 @@ public:
 
     // Where thumb `thumb` is drawn and hit; empty for numbers outside 1 … 3.
     QRect thumbRect(int thumb) const;
+    // The thumb the keys move.
+    int keyboardThumb() const { return keyboardThumb_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void grabAt(QPoint point) override;
     void dragTo(int x) override;
     void releaseGrab() override;
+    int keyboardValue() const override { return thumbValue(keyboardThumb_); }
+    void setKeyboardValue(int value) override { setThumb(keyboardThumb_, value, true); }
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     static bool isThumb(int thumb) { return thumb >= 1 && thumb <= kThumbCount; }
@@ -52,6 +62,7 @@ private:
     std::array<int, kThumbCount> values_{};
     // The thumb being dragged, 0 for none.
     int grabbed_ = 0;
+    int keyboardThumb_ = 1;
 };
 
 }  // namespace tavro

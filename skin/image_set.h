@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QSize>
 
 #include <array>
 #include <utility>
@@ -25,6 +26,12 @@ public:
 private:
     std::array<QImage, kSkinStateCount> images_;
 };
+
+// The size an image covers on screen: pixels over its device pixel ratio. Skin pictures
+// of the 2× set have twice the pixels of the 1× set and the same logical size.
+inline QSize LogicalSize(const QImage& image) {
+    return image.deviceIndependentSize().toSize();
+}
 
 // Stretches `image` smoothly over `target`; a null image draws nothing.
 inline void DrawStretched(QPainter& painter, const QImage& image, const QRect& target) {

@@ -153,6 +153,19 @@ constexpr std::string_view SkinFileName(SkinFile file) {
     return kSkinFileNames[static_cast<int>(file)];
 }
 
+// The skin holds every picture twice: as drawn in page pixels (scale 1) and at twice the
+// size for high-density screens (scale 2), named with "@2x" before the extension.
+inline constexpr int kHiDpiScale = 2;
+inline std::string ScaledFileName(std::string_view name, int scale) {
+    std::string file(name);
+    if (scale != 1) {
+        const std::size_t dot = file.rfind('.');
+        file.insert(dot == std::string::npos ? file.size() : dot,
+                    "@" + std::to_string(scale) + "x");
+    }
+    return file;
+}
+
 // Visual states of a control, and of the sheet it takes that look from.
 enum class SkinState : int { Normal = 0, Over = 1, Down = 2, Disable = 3 };
 inline constexpr int kSkinStateCount = 4;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 
@@ -36,8 +37,10 @@ void ShowLoadFailureAndQuit(const char* message) {
     }
 }
 
-SkinResources::SkinResources(std::filesystem::path folder)
-    : folder_(std::move(folder)), failureHandler_(ShowLoadFailureAndQuit) {}
+SkinResources::SkinResources(std::filesystem::path folder, int pixelRatio)
+    : folder_(std::move(folder)),
+      pixelRatio_(pixelRatio),
+      failureHandler_(ShowLoadFailureAndQuit) {}
 
 SkinResources& SkinResources::Shared() {
     static const std::unique_ptr<SkinResources> shared = [] {
@@ -55,26 +58,47 @@ void SkinResources::setFailureHandler(FailureHandler handler) {
     failureHandler_ = std::move(handler);
 }
 
-void SkinResources::ensureLoaded() {
-    if (loaded_) {
-        return;
+int SkinResources::pixelRatio() {
+    if (pixelRatio_ == 0) {
+        // The screen with the densest pixels decides; fractional ratios look sharper
+        // drawn down from the 2× set than up from the 1× set.
+        const bool dense = qGuiApp != nullptr && qGuiApp->devicePixelRatio() > 1.0;
+        pixelRatio_ = dense ? kHiDpiScale : 1;
     }
-    // Set first, so that a file that failed is never tried again.
-    loaded_ = true;
-    for (int slot = 0; slot < kSkinFileCount; ++slot) {
-        images_[slot] = LoadImageFile(folder_ / kSkinFileNames[slot]);
+    return pixelRatio_;
+}
+
+QImage SkinResources::load(std::string_view fileName) {
+    if (pixelRatio() != 1) {
+        QImage scaled = LoadImageFile(folder_ / ScaledFileName(fileName, pixelRatio()));
+        if (!scaled.isNull()) {
+            scaled.setDevicePixelRatio(pixelRatio());
+            return scaled;
+        }
     }
+    return LoadImageFile(folder_ / fileName);
 }
 
 const QImage& SkinResources::image(SkinFile file) {
-    ensureLoaded();
-    return images_[static_cast<int>(file)];
+    const int slot = static_cast<int>(file);
+    if (!read_[slot]) {
+        // Marked first, so that a file that failed is never tried again.
+        read_[slot] = true;
+        images_[slot] = load(kSkinFileNames[slot]);
+    }
+    return images_[slot];
+}
+
+QImage SkinResources::picture(std::string_view fileName) {
+    return load(fileName);
 }
 
 QImage SkinResources::element(int number, SkinState state, const QRect& rect) {
-    ensureLoaded();
     const ElementSource source = ResolveElement(number, state);
-    const QImage& sheet = images_[static_cast<int>(source.file)];
+    if (source.kind == ElementKind::Failure) {
+        return fail();
+    }
+    const QImage& sheet = image(source.file);
     switch (source.kind) {
         case ElementKind::Shared:
             return sheet;
@@ -96,7 +120,9 @@ QImage SkinResources::cut(const QImage& source, const QRect& rect) {
     if (source.isNull()) {
         return fail();
     }
-    return source.copy(rect);
+    const qreal ratio = source.devicePixelRatio();
+    return source.copy(
+        QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect());
 }
 
 QImage SkinResources::fail() {

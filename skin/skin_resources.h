@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 #include "skin/layout_rect.h"
 #include "skin/skin_catalogue.h"
@@ -13,8 +14,16 @@
 
 namespace tavro {
 
-// The skin's catalogue images, loaded once on first use and kept for the life of the
-// program, and the numbered elements cut or copied from them.
+// The skin's catalogue images and the numbered elements cut or copied from them. Each
+// file is read once, when it is first asked for (directly or through an element), and
+// kept for the life of the program; a file that could not be read is not tried again.
+// Sheets nobody asks for (the pop-ups' until a pop-up opens) take no memory.
+//
+// One picture set is loaded, chosen when the skin is first used: on a screen whose device
+// pixel ratio is above 1 the 2× files ("Main_Normal@2x.bmp"), each falling back to its 1×
+// file when missing, else the 1× files. A 2× image has a device pixel ratio of 2, so it
+// covers the same logical size as its 1× file; rectangles in page pixels are scaled by
+// the sheet's ratio when cutting, and a cut keeps that ratio.
 //
 // Copies and cuts are new pictures owned by the caller; a shared element is the loaded
 // image itself (same QImage data, so its cacheKey() matches the slot's). A cut keeps
@@ -29,7 +38,8 @@ public:
 
     static constexpr const char* kLoadFailedMessage = "ui load failed!";
 
-    explicit SkinResources(std::filesystem::path folder);
+    // `pixelRatio` 1 or 2 chooses the set; 0 chooses by the screens when first used.
+    explicit SkinResources(std::filesystem::path folder, int pixelRatio = 0);
 
     SkinResources(const SkinResources&) = delete;
     SkinResources& operator=(const SkinResources&) = delete;
@@ -40,6 +50,8 @@ public:
     static void UseSharedFolder(std::filesystem::path folder);
 
     const std::filesystem::path& folder() const { return folder_; }
+    // The set in use: 1 or 2, chosen on first use unless given.
+    int pixelRatio();
 
     // Element `number` in `state`; cut elements take the caller's rectangle in sheet
     // pixels. Null on failure, and for a copy or shared element whose file is missing.
@@ -52,10 +64,17 @@ public:
     const QImage& image(SkinFile file);
 
     // The pixels from rect.left() to rect.right() and rect.top() to rect.bottom() of
-    // `source`, in its format; a null source reports the failure.
+    // `source` (in page pixels, so scaled by the source's device pixel ratio), in its
+    // format; a null source reports the failure.
     QImage cut(const QImage& source, const QRect& rect);
 
-    bool isLoaded() const { return loaded_; }
+    // A picture of the skin folder outside the catalogue (the surface-quality and motion
+    // pictures), of the set in use; owned by the caller, read anew on every call. Null
+    // when missing.
+    QImage picture(std::string_view fileName);
+
+    // True once the file of `file` has been read (or tried).
+    bool isRead(SkinFile file) const { return read_[static_cast<int>(file)]; }
     // True once any failure was reported: the program is quitting.
     bool failed() const { return failureCount_ > 0; }
     int failureCount() const { return failureCount_; }
@@ -64,12 +83,13 @@ public:
     void setFailureHandler(FailureHandler handler);
 
 private:
-    void ensureLoaded();
+    QImage load(std::string_view fileName);
     QImage fail();
 
     std::filesystem::path folder_;
+    int pixelRatio_;
     std::array<QImage, kSkinFileCount> images_;
-    bool loaded_ = false;
+    std::array<bool, kSkinFileCount> read_{};
     int failureCount_ = 0;
     FailureHandler failureHandler_;
 };

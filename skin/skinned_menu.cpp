@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
 
+#include "platform/pointer_grab.h"
 #include "skin/owner_notification.h"
 #include "skin/skin_fonts.h"
 #include "skin/skin_text.h"
@@ -17,13 +19,21 @@ namespace tavro {
 
 namespace {
 
-constexpr int kMenuFontPixels = 15;
+// The skin font at the size of a drop-down's skin caption; it measures as the 15-pixel
+// Arial the menus were laid out for (17-pixel lines, the same text widths).
+constexpr int kMenuFontPixels = 14;
 constexpr int kVerticalPadding = 4;  // above the first entry and below the last
 constexpr int kEntryLeft = 1;
 constexpr int kTextIndent = 10;
 constexpr int kSubMenuOverlap = 5;
+constexpr int kGrabRetryMs = 100;
 
 }  // namespace
+
+OutsideClickWatcher::OutsideClickWatcher() {
+    grabRetry_.setInterval(kGrabRetryMs);
+    connect(&grabRetry_, &QTimer::timeout, this, [this] { grabPointer(); });
+}
 
 void OutsideClickWatcher::watch(SkinnedMenu* menu) {
     target_ = menu;
@@ -31,9 +41,11 @@ void OutsideClickWatcher::watch(SkinnedMenu* menu) {
         QCoreApplication::instance()->installEventFilter(this);
         active_ = true;
     }
+    grabPointer();
 }
 
 void OutsideClickWatcher::stop() {
+    releasePointer();
     if (active_ && QCoreApplication::instance() != nullptr) {
         QCoreApplication::instance()->removeEventFilter(this);
     }
@@ -41,16 +53,48 @@ void OutsideClickWatcher::stop() {
     target_ = nullptr;
 }
 
-bool OutsideClickWatcher::eventFilter(QObject* /*watched*/, QEvent* event) {
-    // A press reaches the filter once per receiver it is offered to (window, widget,
-    // parents); hiding is idempotent, so each sighting may test it.
-    if (event->type() != QEvent::MouseButtonPress) {
+void OutsideClickWatcher::grabPointer() {
+    SkinnedMenu* top = target_ != nullptr ? target_->topLevelMenu() : nullptr;
+    if (top == nullptr || top == grabber_ || top->windowHandle() == nullptr) {
+        return;
+    }
+    releasePointer();
+    if (pointer_grab::Grab(*top->windowHandle())) {
+        grabber_ = top;
+        grabRetry_.stop();
+    } else if (pointer_grab::Available()) {
+        grabRetry_.start();
+    }
+}
+
+void OutsideClickWatcher::releasePointer() {
+    grabRetry_.stop();
+    if (grabber_ != nullptr && grabber_->windowHandle() != nullptr) {
+        pointer_grab::Release(*grabber_->windowHandle());
+    }
+    grabber_ = nullptr;
+}
+
+bool OutsideClickWatcher::eventFilter(QObject* watched, QEvent* event) {
+    SkinnedMenu* target = target_;
+    if (target == nullptr || !target->isVisible()) {
         return false;
     }
-    const auto* press = static_cast<QMouseEvent*>(event);
-    SkinnedMenu* target = target_;
-    if (press->button() == Qt::LeftButton && target != nullptr && target->isVisible() &&
-        !target->chainContains(press->globalPosition().toPoint())) {
+    if (event->type() == QEvent::KeyPress) {
+        // Only keys typed into the window the menu belongs to: a dialog that the owner
+        // opens for a choice keeps its own keys while the menu is still shown.
+        const auto* receiver = qobject_cast<const QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return receiver != nullptr && target->owner() != nullptr &&
+               receiver->window() == target->owner()->window() &&
+               (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+               target->handleKey(key->key());
+    }
+    // A press reaches the filter once per receiver it is offered to (window, widget,
+    // parents); hiding is idempotent, so each sighting may test it. Any button counts:
+    // a right click on the desktop closes the menu as a left click does.
+    if (event->type() == QEvent::MouseButtonPress &&
+        !target->chainContains(static_cast<QMouseEvent*>(event)->globalPosition().toPoint())) {
         target->hideMenu();
     }
     return false;
@@ -65,7 +109,7 @@ SkinnedMenu::SkinnedMenu(QWidget* owner, int identifier, const QRect& rect, Skin
       watcher_(watcher) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
-    setFont(ControlFont(kMenuFontPixels));
+    setFont(SkinFont(kMenuFontPixels));
     setGeometry(rect);
 }
 
@@ -165,6 +209,90 @@ void SkinnedMenu::showMenu(int mode, int x, int y) {
     watcher_.watch(this);
 }
 
+void SkinnedMenu::setHoveredIndex(int index) {
+    const int hovered = index >= 0 && index < static_cast<int>(entries_.size()) ? index : -1;
+    if (hovered != hovered_) {
+        hovered_ = hovered;
+        update();
+    }
+}
+
+bool SkinnedMenu::handleKey(int key) {
+    switch (key) {
+        case Qt::Key_Down:
+            moveHover(1);
+            return true;
+        case Qt::Key_Up:
+            moveHover(-1);
+            return true;
+        case Qt::Key_Right:
+            if (hovered_ >= 0) {
+                enterSubMenuOf(hovered_);
+            }
+            return true;
+        case Qt::Key_Left:
+            if (parentMenu_ != nullptr) {
+                closeWindow();
+            }
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (hovered_ >= 0 && entries_[hovered_].hasSubMenu) {
+                enterSubMenuOf(hovered_);
+            } else if (hovered_ >= 0) {
+                chooseEntry(hovered_);
+            }
+            return true;
+        case Qt::Key_Escape:
+            hideMenu();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void SkinnedMenu::moveHover(int step) {
+    const int count = static_cast<int>(entries_.size());
+    int index = hovered_ >= 0 ? hovered_ : (step > 0 ? -1 : count);
+    for (int tried = 0; tried < count; ++tried) {
+        index = (index + step + count) % count;
+        if (entries_[index].enabled) {
+            setHoveredIndex(index);
+            return;
+        }
+    }
+}
+
+SkinnedMenu* SkinnedMenu::showSubMenuOf(int index) {
+    // A copy: hiding a sub-menu reports to the owner, which may rebuild the entries.
+    const MenuItem item = entries_[index];
+    hideOpenSubMenus();
+    SkinnedMenu* sub = findSubMenu(item.code);
+    if (sub == nullptr || sub->entries_.empty()) {
+        return nullptr;
+    }
+    sub->showMenu(kTopLeft, x() + width() - kSubMenuOverlap,
+                  y() + item.rect.top() - kSubMenuOverlap);
+    return sub;
+}
+
+void SkinnedMenu::enterSubMenuOf(int index) {
+    if (!entries_[index].enabled) {
+        return;
+    }
+    if (SkinnedMenu* sub = showSubMenuOf(index)) {
+        sub->setHoveredIndex(0);
+    }
+}
+
+SkinnedMenu* SkinnedMenu::topLevelMenu() {
+    SkinnedMenu* menu = this;
+    while (menu->parentMenu_ != nullptr) {
+        menu = menu->parentMenu_;
+    }
+    return menu;
+}
+
 void SkinnedMenu::hideMenu() {
     if (!isVisible()) {
         return;
@@ -213,18 +341,13 @@ void SkinnedMenu::mouseMoveEvent(QMouseEvent* event) {
     if (index < 0) {
         return;
     }
-    // Copies: hiding a sub-menu reports to the owner, which may rebuild the entries.
+    // A copy: hiding a sub-menu reports to the owner, which may rebuild the entries.
     const MenuItem item = entries_[index];
     if (item.enabled && item.hasSubMenu) {
         if (index == hovered_) {
             return;
         }
-        hideOpenSubMenus();
-        SkinnedMenu* sub = findSubMenu(item.code);
-        if (sub != nullptr && !sub->entries_.empty()) {
-            sub->showMenu(kTopLeft, x() + width() - kSubMenuOverlap,
-                          y() + item.rect.top() - kSubMenuOverlap);
-        }
+        showSubMenuOf(index);
     } else if (!item.hasSubMenu) {
         hideOpenSubMenus();
     }
@@ -250,9 +373,12 @@ void SkinnedMenu::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const int index = entryAt(event->position().toPoint());
-    if (index < 0) {
-        return;
+    if (index >= 0) {
+        chooseEntry(index);
     }
+}
+
+void SkinnedMenu::chooseEntry(int index) {
     const int code = entries_[index].code;
     const MenuItem* item = findEntry(code);
     const bool enabled = item->enabled;

@@ -5,10 +5,12 @@
 #include <QRect>
 #include <QRgb>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
 
+#include "skin/accent_colour.h"
 #include "skin/layout_rect.h"
 
 namespace tavro {
@@ -24,12 +26,21 @@ struct MenuItem {
 
 class SkinnedMenu;
 
-// Closes a chain of menus on a left press outside it. One exists per menu class for the
-// whole program; it filters the application's events only while a chain is open.
+// Watches an open chain of menus, one per menu class for the whole program, while the
+// chain is open:
+//  - a press of any button outside the chain closes it. Presses on the program's own
+//    windows are seen in the application's events (and go on to where they were going);
+//    presses on other programs and on the desktop reach the chain through a pointer grab
+//    on its top-level menu, where the desktop offers one (X11);
+//  - the keys of the menus (arrows, Enter, Escape) typed into the window the chain
+//    belongs to go to its deepest open menu and no further, while the keyboard focus
+//    stays on the page.
 class OutsideClickWatcher : public QObject {
     Q_OBJECT
 
 public:
+    OutsideClickWatcher();
+
     // Starts watching if needed; `menu` becomes the one whose chain a press is tested against.
     void watch(SkinnedMenu* menu);
     void stop();
@@ -41,22 +52,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void grabPointer();
+    void releasePointer();
+
     QPointer<SkinnedMenu> target_;
+    QPointer<SkinnedMenu> grabber_;  // the top-level menu holding the pointer grab
+    // Tries the grab again while another program holds the pointer (the press on a
+    // panel's tray icon that opened the menu is still held there).
+    QTimer grabRetry_;
     bool active_ = false;
 };
 
 // The skinned pop-up menu: a frameless window that never takes activation, listing text
-// entries; entries may open sub-menus to the right. It reports to its owner (a drop-down
-// button) the pair (identifier, entry code) on a choice, and (2234, 1) / (2234, 0) around
-// every hiding of one of its windows.
+// entries in the skin font; entries may open sub-menus to the right. It reports to its
+// owner (a drop-down button) the pair (identifier, entry code) on a choice, and
+// (2234, 1) / (2234, 0) around every hiding of one of its windows.
+//
+// Keyboard, in the deepest open menu of a chain: Up and Down move the hovered entry
+// (wrapping round, skipping disabled entries), Right or Enter on an entry with a
+// sub-menu opens it with its first entry hovered, Left closes a sub-menu, Enter chooses
+// the hovered entry as a click would, Escape closes the whole chain.
 class SkinnedMenu : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr QRgb kTextColour = 0xFFAAAAAA;
-    static constexpr QRgb kHoveredTextColour = 0xFFB3D335;
+    static constexpr QRgb kHoveredTextColour = kAccentColour;
     static constexpr QRgb kBackgroundColour = 0xFF000000;
-    static constexpr QRgb kBorderColour = 0xFFB3D335;
+    static constexpr QRgb kBorderColour = kAccentColour;
 
     // The rectangle a sub-menu is created with; its height follows its entries.
     static constexpr QRect kNewSubMenuRect{0, 0, 50, 10};
@@ -71,6 +94,9 @@ public:
     SkinnedMenu* parentMenu() const { return parentMenu_; }
     const std::vector<MenuItem>& entries() const { return entries_; }
     int hoveredIndex() const { return hovered_; }
+    // Hovers entry `index` of this menu, as the keyboard does; −1 or an index out of range
+    // hovers none.
+    void setHoveredIndex(int index);
 
     // Appends an enabled entry unless this menu already has one with `code`.
     void addEntry(int code, const QString& text);
@@ -90,6 +116,10 @@ public:
     void showMenu(int mode, int x, int y);
     // Hides the whole chain this menu belongs to.
     void hideMenu();
+
+    // A key while this is the deepest open menu of its chain; false when the key is not
+    // one of the menu's.
+    bool handleKey(int key);
 
 protected:
     // A top-level menu (no parent menu) is a window owned by `owner`, a sub-menu one owned
@@ -112,6 +142,16 @@ private:
 
     void layOut();
     int entryAt(const QPoint& point) const;
+    // Reports the choice of entry `index` (unless it opens a sub-menu) and hides the
+    // chain, as a release on it does.
+    void chooseEntry(int index);
+    // Hides this menu's open sub-menus, then shows the sub-menu of entry `index` beside
+    // it if that has entries; null when it has none.
+    SkinnedMenu* showSubMenuOf(int index);
+    // The keyboard's way in: the sub-menu of an enabled entry, with its first entry hovered.
+    void enterSubMenuOf(int index);
+    void moveHover(int step);
+    SkinnedMenu* topLevelMenu();
     SkinnedMenu* findSubMenu(int identifier) const;
     const SkinnedMenu* findMenu(int identifier) const;
     bool subMenuHasEntries(int code) const;

@@ -18,24 +18,13 @@ CVokButton::CVokButton(int id, QWidget* parent) : FourStateButton(id, parent) {
     setFont(ControlFont(kButtonFontHeight));
 }
 
-void CVokButton::setSelected(bool selected) {
-    if (selected_ == selected) {
-        return;
-    }
-    selected_ = selected;
-    update();
-}
-
 void CVokButton::setTextColours(QRgb normal, QRgb selected) {
     textColour_ = normal;
     selectedTextColour_ = selected;
     update();
 }
 
-void CVokButton::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    DrawStretched(painter, currentLook(selected_), rect());
+void CVokButton::paintContent(QPainter& painter) {
     if (!text().isEmpty()) {
         DrawSkinText(painter, text(), captionColour(), true, true,
                      rect().adjusted(kCaptionIndent, 0, 0, 0));
@@ -50,10 +39,10 @@ QRgb CVokButton::captionColour() const {
     if (!isEnabled()) {
         return kDisabledTextColour;
     }
-    if (selected_) {
+    if (isSelected()) {
         return selectedTextColour_;
     }
-    return visualState() == 1 ? kHoverTextColour : textColour_;
+    return visualState() == VisualState::Hover ? kHoverTextColour : textColour_;
 }
 
 }  // namespace tavro

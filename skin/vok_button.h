@@ -2,6 +2,7 @@
 
 #include <QRgb>
 
+#include "skin/accent_colour.h"
 #include "skin/four_state_button.h"
 
 namespace tavro {
@@ -16,7 +17,7 @@ class CVokButton : public FourStateButton {
 
 public:
     static constexpr QRgb kDefaultTextColour = 0xFFD2D2D2;
-    static constexpr QRgb kDefaultSelectedTextColour = 0xFFB3D335;
+    static constexpr QRgb kDefaultSelectedTextColour = kAccentColour;
     static constexpr QRgb kHoverTextColour = 0xFFFFFFFF;
     static constexpr QRgb kDisabledTextColour = 0xFF787878;
     // The caption is centred in the button with its left edge moved right by this much.
@@ -24,13 +25,10 @@ public:
 
     explicit CVokButton(int id, QWidget* parent = nullptr);
 
-    // The page marks the button of the current tab or profile.
-    void setSelected(bool selected);
-    bool isSelected() const { return selected_; }
     void setTextColours(QRgb normal, QRgb selected);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintContent(QPainter& painter) override;
     void onPointerEntered() override;
 
 private:
@@ -38,7 +36,6 @@ private:
 
     QRgb textColour_ = kDefaultTextColour;
     QRgb selectedTextColour_ = kDefaultSelectedTextColour;
-    bool selected_ = false;
 };
 
 }  // namespace tavro

@@ -14,7 +14,7 @@ public:
     explicit CVokCheckBox(int id, QWidget* parent = nullptr);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    bool showsSelectedLook() const override { return isChecked(); }
 };
 
 }  // namespace tavro

@@ -1,5 +1,7 @@
 #include "skin/vok_edit.h"
 
+#include <QFocusEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -55,6 +57,21 @@ void CVokEdit::paintEvent(QPaintEvent* event) {
         }
     }
     QLineEdit::paintEvent(event);
+    if (focusCue_.shown(*this)) {
+        QPainter painter(this);
+        DrawFocusMark(painter, rect());
+    }
+}
+
+void CVokEdit::focusInEvent(QFocusEvent* event) {
+    focusCue_.focusIn(event->reason());
+    QLineEdit::focusInEvent(event);
+}
+
+void CVokEdit::mousePressEvent(QMouseEvent* event) {
+    focusCue_.pointerPressed();
+    update();
+    QLineEdit::mousePressEvent(event);
 }
 
 CZVRNUMEdit::CZVRNUMEdit(int id, QWidget* parent) : CVokEdit(id, parent) {

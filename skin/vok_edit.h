@@ -4,10 +4,15 @@
 #include <QLineEdit>
 #include <QRgb>
 
+#include "skin/focus_mark.h"
+
 namespace tavro {
 
 // A single-line text box on a skinned page: its background image stretched over it, or
 // without one a black box with a grey border; the text in its own colour.
+//
+// It shows its focus mark when the focus came by Tab or Backtab (the caret alone shows
+// where a click put it).
 //
 // Reports to its parent: (id, 102) whenever the text changed.
 class CVokEdit : public QLineEdit {
@@ -25,9 +30,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage background_;
+    FocusCue focusCue_;
 };
 
 // A text box for small numbers in the skin's font: it takes at most three characters,

@@ -7,8 +7,7 @@
 #include <QPointer>
 #include <QResizeEvent>
 
-#include "app/main_window_layout.h"
-#include "skin/layout_qt.h"
+#include "skin/image_set.h"
 
 namespace tavro {
 
@@ -25,20 +24,22 @@ CVokImageDialog::~CVokImageDialog() {
 }
 
 void CVokImageDialog::setBackground(const QImage& image) {
-    background_ = image.copy();
+    // QImage shares the pixels until one side changes them: the dialog has a picture of
+    // its own without holding a second copy of a page image.
+    background_ = image;
     const bool opaque = !background_.isNull() && !background_.hasAlphaChannel();
     // The picture covers every pixel, so Qt need not clear the widget first.
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
-    if (!background_.isNull() && size() != background_.size()) {
-        resize(background_.size());
+    if (!background_.isNull() && size() != LogicalSize(background_)) {
+        resize(LogicalSize(background_));
     }
     rescaleBackground();
     update();
 }
 
-void CVokImageDialog::embedAsPage(QWidget* mainWindow) {
+void CVokImageDialog::embedAsPage(QWidget* mainWindow, const QRect& pageArea) {
     setParent(mainWindow, Qt::Widget);
-    setGeometry(ToQRect(main_window_layout::kPageArea));
+    setGeometry(pageArea);
     hide();
 }
 

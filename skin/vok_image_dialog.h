@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include "skin/owner_notification.h"
@@ -21,14 +22,14 @@ public:
     explicit CVokImageDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
     ~CVokImageDialog() override;
 
-    // Keeps its own copy of `image` and takes its size, keeping its position. A null
-    // image removes the background and keeps the current size.
+    // Keeps its own copy of `image` and takes its (logical) size, keeping its position. A
+    // null image removes the background and keeps the current size.
     void setBackground(const QImage& image);
     const QImage& background() const { return background_; }
 
-    // Makes this page a hidden child of the main window in the page area; its
-    // background is then drawn scaled to that area.
-    void embedAsPage(QWidget* mainWindow);
+    // Makes this page a hidden child of the main window at `pageArea` (in the window's
+    // pixels); its background is then drawn scaled to that area.
+    void embedAsPage(QWidget* mainWindow, const QRect& pageArea);
 
     // Shows the dialog modal to its parent's window (to the whole program without a
     // parent) and returns the result given to endModal(), or 2 when it is closed

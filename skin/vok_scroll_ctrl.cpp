@@ -36,19 +36,22 @@ void CVokScrollCtrl::setPosition(int position) {
     NotifyParent(this, position_);
 }
 
+int CVokScrollCtrl::lengthOf(const QImage& image) const {
+    const QSize size = LogicalSize(image);
+    return isVertical() ? size.height() : size.width();
+}
+
 int CVokScrollCtrl::trackStart() const {
-    return isVertical() ? images_.topArrow.height() : images_.topArrow.width();
+    return lengthOf(images_.topArrow);
 }
 
 int CVokScrollCtrl::trackLength() const {
     const int length = isVertical() ? height() : width();
-    const int arrows = isVertical() ? images_.topArrow.height() + images_.bottomArrow.height()
-                                    : images_.topArrow.width() + images_.bottomArrow.width();
-    return std::max(0, length - arrows);
+    return std::max(0, length - lengthOf(images_.topArrow) - lengthOf(images_.bottomArrow));
 }
 
 int CVokScrollCtrl::thumbLength() const {
-    return isVertical() ? images_.thumb.height() : images_.thumb.width();
+    return lengthOf(images_.thumb);
 }
 
 QRect CVokScrollCtrl::trackRect() const {
@@ -64,15 +67,15 @@ void CVokScrollCtrl::layOut() {
             ? static_cast<int>((static_cast<long long>(position_) - minimum_) * travel / span)
             : 0;
     const int thumbStart = trackStart() + offset;
+    const int top = lengthOf(images_.topArrow);
+    const int bottom = lengthOf(images_.bottomArrow);
     if (isVertical()) {
-        topArrowRect_ = QRect(0, 0, width(), images_.topArrow.height());
-        bottomArrowRect_ = QRect(0, height() - images_.bottomArrow.height(), width(),
-                                 images_.bottomArrow.height());
+        topArrowRect_ = QRect(0, 0, width(), top);
+        bottomArrowRect_ = QRect(0, height() - bottom, width(), bottom);
         thumbRect_ = QRect(0, thumbStart, width(), thumbLength());
     } else {
-        topArrowRect_ = QRect(0, 0, images_.topArrow.width(), height());
-        bottomArrowRect_ =
-            QRect(width() - images_.bottomArrow.width(), 0, images_.bottomArrow.width(), height());
+        topArrowRect_ = QRect(0, 0, top, height());
+        bottomArrowRect_ = QRect(width() - bottom, 0, bottom, height());
         thumbRect_ = QRect(thumbStart, 0, thumbLength(), height());
     }
 }

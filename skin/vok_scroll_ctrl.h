@@ -6,7 +6,8 @@
 
 namespace tavro {
 
-// The seven pictures of a scroll bar; the arrows and the thumb take their sizes from them.
+// The seven pictures of a scroll bar; the arrows and the thumb take their (logical)
+// sizes from them.
 struct ScrollImages {
     QImage background;
     QImage thumb;
@@ -57,6 +58,8 @@ private:
     void layOut();
     // Along the bar's axis.
     int along(QPoint point) const { return isVertical() ? point.y() : point.x(); }
+    // An image's extent along the bar, in widget pixels.
+    int lengthOf(const QImage& image) const;
     int trackStart() const;
     int trackLength() const;
     int thumbLength() const;

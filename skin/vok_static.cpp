@@ -46,7 +46,7 @@ void CVokStatic::setImageIndex(int index) {
 
 void CVokStatic::appendString(const QString& text) {
     strings_.append(text);
-    update();
+    showString();
 }
 
 void CVokStatic::setStringIndex(int index) {
@@ -54,7 +54,7 @@ void CVokStatic::setStringIndex(int index) {
         return;
     }
     stringIndex_ = index;
-    update();
+    showString();
 }
 
 void CVokStatic::setText(const QString& text) {
@@ -64,6 +64,11 @@ void CVokStatic::setText(const QString& text) {
         strings_.first() = text;
     }
     stringIndex_ = 0;
+    showString();
+}
+
+void CVokStatic::showString() {
+    setAccessibleDescription(text());
     update();
 }
 

@@ -15,6 +15,9 @@ namespace tavro {
 // images and the current one of its strings. An index of −1 (or out of range) shows
 // nothing of that list.
 //
+// Assistive tools read its template caption as its name and the shown string as its
+// description.
+//
 // Reports to its parent: (id, 1) on a double click with the left button.
 class CVokStatic : public QWidget {
     Q_OBJECT
@@ -51,6 +54,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void showString();
+
     QRgb fillColour_ = 0x00000000;
     QImage background_;
     std::vector<QImage> images_;

@@ -41,6 +41,8 @@ private slots:
     void aChoiceBecomesTheCaption();
     void theOwnerMayVetoAChoice();
     void drawsTheLookOfItsState();
+    void keysOpenAndCloseTheMenuAndChoose();
+    void assistiveToolsReadTheShownChoice();
 
 private:
     void click() { QTest::mouseClick(button_, Qt::LeftButton, {}, QPoint(20, 12)); }
@@ -252,6 +254,66 @@ void ComboButtonTest::drawsTheLookOfItsState() {
         QVERIFY2(left >= 9 && left <= 11, row.name);
         QVERIFY2(strongest == row.caption, row.name);
     }
+}
+
+void ComboButtonTest::keysOpenAndCloseTheMenuAndChoose() {
+    for (int code = 0; code < 4; ++code) {
+        button_->addEntry(code, QStringLiteral("Entry %1").arg(code));
+    }
+    button_->setAssignment(QStringLiteral("Entry 2"), 2, 0);
+    SkinnedMenu* menu = button_->menu();
+    page_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(page_));
+    button_->setFocus(Qt::TabFocusReason);
+
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool open;
+    } rows[] = {
+        {Qt::Key_Space, Qt::NoModifier, true}, {Qt::Key_Space, Qt::NoModifier, false},
+        {Qt::Key_Down, Qt::AltModifier, true}, {Qt::Key_Down, Qt::AltModifier, false},
+        {Qt::Key_Down, Qt::NoModifier, false}, {Qt::Key_Return, Qt::NoModifier, true},
+    };
+    for (const auto& row : rows) {
+        QTest::keyClick(button_, row.key, row.modifiers);
+        QCOMPARE(menu->isVisible(), row.open);
+    }
+    // Opened from the keys, the menu hovers the current choice; the keys then work it.
+    QCOMPARE(menu->hoveredIndex(), 2);
+    QVERIFY(button_->isMenuTimerActive());
+    QTest::keyClick(button_, Qt::Key_Down);
+    QTest::keyClick(button_, Qt::Key_Return);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(page_->choices(), (Reports{{kButtonId, 3}}));
+    QCOMPARE(button_->caption(), QStringLiteral("Entry 3"));
+    QVERIFY(button_->hasFocus());
+    // No click reaches the page as a command.
+    QVERIFY(page_->commands.empty());
+    // Tab moves on and closes the menu behind it.
+    auto* next = new CVokComboButton(kButtonId + 1, page_);
+    next->show();
+    QTest::keyClick(button_, Qt::Key_Space);
+    QVERIFY(menu->isVisible());
+    QTest::keyClick(button_, Qt::Key_Tab);
+    QVERIFY(next->hasFocus());
+    QVERIFY(!menu->isVisible());
+}
+
+void ComboButtonTest::assistiveToolsReadTheShownChoice() {
+    button_->setTemplateCaption(QStringLiteral("Language"));
+    QCOMPARE(button_->accessibleName(), QStringLiteral("Language"));
+    button_->addEntry(0, QStringLiteral("English"));
+    button_->addEntry(6, QStringLiteral("Koream"));
+    button_->setAssignment(QStringLiteral("English"), 0, 0);
+    QCOMPARE(button_->accessibleName(), QStringLiteral("English"));
+    QCOMPARE(button_->accessibleDescription(), QStringLiteral("Language"));
+    click();
+    choose(6);
+    QCOMPARE(button_->accessibleName(), QStringLiteral("Koream"));
+    // A drop-down that draws no caption is read by its template caption.
+    button_->setDrawCaption(false);
+    QCOMPARE(button_->accessibleName(), QStringLiteral("Language"));
 }
 
 }  // namespace tavro

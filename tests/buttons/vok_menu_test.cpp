@@ -1,9 +1,11 @@
 // CVokMenu: sub-menus, the outside-click watcher, the reports around hiding, drawing.
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "buttons/vok_menu.h"
+#include "skin/skin_fonts.h"
 #include "skin/zvr_menu.h"
 #include "tests/support/recording_owner.h"
 
@@ -20,6 +22,16 @@ constexpr int kParent = 3;   // opens a sub-menu of two entries
 const Reports kOnePair{{kTopMostRequestId, 1}, {kTopMostRequestId, 0}};
 const Reports kNestedPairs{
     {kTopMostRequestId, 1}, {kTopMostRequestId, 1}, {kTopMostRequestId, 0}, {kTopMostRequestId, 0}};
+
+// The page that keeps the keyboard focus while a menu is open.
+class FocusedPage : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::vector<int> keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { keys.push_back(event->key()); }
+};
 
 QPoint Centre(const MenuItem& item) {
     return QPoint(item.rect.centerX(), item.rect.centerY());
@@ -49,6 +61,8 @@ class VokMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Menus are measured and drawn in the skin font.
+    void initTestCase() { QVERIFY(RegisterSkinFont(TAVRO_SKIN_DIR)); }
     void init();
     void cleanup();
     void entriesStopShortOfTheArrowMargin();
@@ -60,6 +74,9 @@ private slots:
     void reportsSurroundEveryHiding();
     void eachMenuClassHasItsOwnWatcher();
     void drawsFrameArrowsAndTheHoveredEntry();
+    void keysMoveOpenChooseAndCloseWhileTheFocusStays();
+    void escapeClosesTheChainAndOtherKeysPassOn();
+    void anyButtonPressedOnAnotherWindowCloses();
 
 private:
     const MenuItem& entry(int code) const { return *menu_->findEntry(code); }
@@ -210,6 +227,78 @@ void VokMenuTest::drawsFrameArrowsAndTheHoveredEntry() {
     QCOMPARE(CountPixels(image, row(kPlain, 11, 160), IsGrey), 0);
     QVERIFY(CountPixels(image, row(kEmptied, 11, 160), IsGrey) > 20);
     QCOMPARE(CountPixels(image, row(kEmptied, 11, 160), IsGreenish), 0);
+}
+
+void VokMenuTest::keysMoveOpenChooseAndCloseWhileTheFocusStays() {
+    FocusedPage page(owner_);
+    page.setFocusPolicy(Qt::StrongFocus);
+    owner_->show();
+    owner_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(owner_));
+    page.setFocus();
+    const auto key = [&](Qt::Key k) { QTest::keyClick(&page, k); };
+
+    key(Qt::Key_Down);
+    QCOMPARE(menu_->hoveredIndex(), 0);
+    key(Qt::Key_Up);
+    QCOMPARE(menu_->hoveredIndex(), 2);  // round to the last entry
+    key(Qt::Key_Right);
+    QVERIFY(sub()->isVisible());
+    QCOMPARE(sub()->hoveredIndex(), 0);
+    // The keys now work the sub-menu.
+    key(Qt::Key_Down);
+    QCOMPARE(sub()->hoveredIndex(), 1);
+    QCOMPARE(menu_->hoveredIndex(), 2);
+    key(Qt::Key_Left);
+    QVERIFY(!sub()->isVisible());
+    QVERIFY(menu_->isVisible());
+    QCOMPARE(owner_->reports, kOnePair);
+
+    // Enter on the emptied sub-menu's entry does nothing; on a sub-menu entry it chooses.
+    key(Qt::Key_Up);
+    key(Qt::Key_Return);
+    QVERIFY(menu_->isVisible());
+    QVERIFY(owner_->choices().empty());
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    QVERIFY(sub()->isVisible());
+    key(Qt::Key_Down);
+    owner_->reports.clear();
+    key(Qt::Key_Enter);
+    Reports expected{{kParent, 32}};
+    expected.insert(expected.end(), kNestedPairs.begin(), kNestedPairs.end());
+    QCOMPARE(owner_->reports, expected);
+    QVERIFY(!menu_->isVisible());
+    QVERIFY(page.hasFocus());
+    QVERIFY(page.keys.empty());
+}
+
+void VokMenuTest::escapeClosesTheChainAndOtherKeysPassOn() {
+    FocusedPage page(owner_);
+    hover(kParent);
+    QTest::keyClick(&page, Qt::Key_A);
+    QCOMPARE(page.keys, std::vector<int>{Qt::Key_A});
+    // Keys typed into another window (a dialog the owner runs for a choice) are its own.
+    FocusedPage dialog;
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(dialog.keys, std::vector<int>{Qt::Key_Escape});
+    QVERIFY(sub()->isVisible());
+    QTest::keyClick(&page, Qt::Key_Escape);
+    QVERIFY(!menu_->isVisible());
+    QVERIFY(!sub()->isVisible());
+    QVERIFY(!CVokMenu::Watcher().isActive());
+    // Closed, the menu takes no keys.
+    QTest::keyClick(&page, Qt::Key_Escape);
+    QCOMPARE(page.keys, (std::vector<int>{Qt::Key_A, Qt::Key_Escape}));
+}
+
+void VokMenuTest::anyButtonPressedOnAnotherWindowCloses() {
+    elsewhere_->show();
+    hover(kParent);
+    QTest::mousePress(elsewhere_, Qt::RightButton, {}, QPoint(10, 10));
+    QVERIFY(!menu_->isVisible());
+    QVERIFY(!sub()->isVisible());
+    QTest::mouseRelease(elsewhere_, Qt::RightButton, {}, QPoint(10, 10));
 }
 
 }  // namespace tavro

@@ -9,6 +9,7 @@
 #include "lighting/lighting_layout.h"
 #include "lighting/lighting_palette.h"
 #include "lighting/vok_cbn_color_button.h"
+#include "skin/accent_colour.h"
 #include "skin/layout_qt.h"
 #include "skin/skin_resources.h"
 #include "tests/support/control_pictures.h"
@@ -62,7 +63,8 @@ private slots:
     void gapClickReportsNothingAndStaysOpen();
     void reportWithAForeignIdentifierIsIgnored();
     void checkClosesOnlyAfterThePointerLeftPanelAndSwatch();
-    void swatchShowsTheImageOfItsState();
+    void swatchShowsItsLooksNeverItsColour();
+    void keysOpenChooseAndCloseThePanel();
     void everyCellReportsTheColourItShows();
 };
 
@@ -110,7 +112,7 @@ void ColorPanelTest::withoutImagesAClickDoesNothing() {
     QVERIFY(page.exposed);
     page.clickSwatch();
     QCOMPARE(page.swatch.panel(), nullptr);
-    QCOMPARE(page.swatch.visualState(), 0);
+    QCOMPARE(page.swatch.visualState(), SkinnedButton::VisualState::Normal);
 }
 
 void ColorPanelTest::cellClickReportsThroughTheSwatch_data() {
@@ -199,30 +201,67 @@ void ColorPanelTest::checkClosesOnlyAfterThePointerLeftPanelAndSwatch() {
     QVERIFY(!panel.isChecking());
 }
 
-void ColorPanelTest::swatchShowsTheImageOfItsState() {
+void ColorPanelTest::swatchShowsItsLooksNeverItsColour() {
     Page page;
     QVERIFY(page.exposed);
     const QPoint inside = page.swatchCenter();
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), 1);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::green));
-    QTest::mousePress(&page.swatch, Qt::LeftButton, {}, inside);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::blue));
-    QTest::mouseRelease(&page.swatch, Qt::LeftButton, {}, inside);
-    QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
-
-    // The swatch never shows its colour, and a missing look draws nothing.
     NotifyOwner(&page.swatch, kPanelTicks, 0x00FF00);
-    page.swatch.setImages(Solid(page.swatch.size(), 0xFFFF0000), QImage(),
-                          Solid(page.swatch.size(), 0xFF0000FF), QImage());
-    QTest::mouseMove(&page.owner, QPoint(5, 5));
-    QCOMPARE(page.swatch.visualState(), 0);
+    QCOMPARE(page.swatch.colour(), 0x00FF00u);
     QCOMPARE(Rendered(page.swatch).pixelColor(inside), QColor(Qt::red));
-    QTest::mouseMove(&page.swatch, inside);
-    QCOMPARE(page.swatch.visualState(), 1);
-    QCOMPARE(Rendered(page.swatch).pixel(inside), qRgba(0, 0, 0, 0));
+    page.clickSwatch();
+    QCOMPARE(Rendered(page.panel()).pixelColor(50, 40), QColor(Qt::yellow));
+}
+
+void ColorPanelTest::keysOpenChooseAndCloseThePanel() {
+    Page page;
+    QVERIFY(page.exposed);
+    page.owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&page.owner));
+    page.swatch.setFocus(Qt::TabFocusReason);
+    CColorPanel& panel = page.panel();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> toggles[] = {
+        {Qt::Key_Space, Qt::NoModifier},  {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Down, Qt::AltModifier},  {Qt::Key_Escape, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+    };
+    bool open = false;
+    for (const auto& [key, modifiers] : toggles) {
+        QTest::keyClick(&page.swatch, key, modifiers);
+        open = !open;
+        QCOMPARE(panel.isVisible(), open);
+    }
+    // The mark starts on the swatch's colour (red, the first cell) and the pointer checks
+    // stay off.
+    QCOMPARE(panel.keyboardCell(), 0);
+    QVERIFY(!panel.isChecking());
+    const QImage shown = Rendered(panel);
+    int marked = 0;
+    for (int y = 0; y < 23; ++y) {
+        for (int x = 0; x < 23; ++x) {
+            marked += shown.pixel(x, y) == kAccentColour;
+        }
+    }
+    QVERIFY2(marked > 20, qPrintable(QString::number(marked)));
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left,
+                        Qt::Key_Left, Qt::Key_Right}) {
+        QTest::keyClick(&page.swatch, key);
+    }
+    QCOMPARE(panel.keyboardCell(), 6);
+    QTest::keyClick(&page.swatch, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!panel.isVisible());
+    const int green = static_cast<int>(kLightingPalette[6].recordForm());
+    QCOMPARE(page.owner.reports, (std::vector<RecordingOwner::Report>{{kSwatch.id, green}}));
+    QVERIFY(page.owner.commands.empty());
+
+    // Opened by the keys, it closes with the swatch's focus; opened by the pointer, it
+    // shows no mark.
+    QTest::keyClick(&page.swatch, Qt::Key_Space);
+    page.swatch.clearFocus();
+    QVERIFY(!panel.isVisible());
+    page.clickSwatch();
+    QCOMPARE(panel.keyboardCell(), -1);
+    QVERIFY(panel.isChecking());
 }
 
 void ColorPanelTest::everyCellReportsTheColourItShows() {

@@ -114,7 +114,8 @@ void LightingPreviewPainterTest::seeThroughPixelsShowTheWorkingColours() {
             QVERIFY2(Near(shown.pixel(x, y), zone.expected),
                      qPrintable(At(x, y, shown.pixel(x, y), zone.expected)));
         });
-        QVERIFY(seen > 40);
+        // The wheel's ridges lie over its light: few of its pixels are wholly clear.
+        QVERIFY(seen >= 10);
     }
 }
 

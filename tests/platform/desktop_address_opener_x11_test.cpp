@@ -67,11 +67,7 @@ private:
 }  // namespace tavro
 
 int main(int argc, char** argv) {
-    tavro::XvfbServer server;
-    qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
-    QGuiApplication application(argc, argv);
-    tavro::DesktopAddressOpenerX11Test test;
-    return QTest::qExec(&test, argc, argv);
+    return tavro::RunTestOnXvfb<QGuiApplication, tavro::DesktopAddressOpenerX11Test>(argc, argv);
 }
 
 #include "desktop_address_opener_x11_test.moc"

@@ -8,7 +8,7 @@
 #include "hook_target.h"
 #include "platform/application_keyboard_watcher.h"
 #include "platform/create_keyboard_watcher.h"
-#include "platform/fake_keyboard_watcher.h"
+#include "tests/support/fake_keyboard_watcher.h"
 
 namespace tavro {
 namespace {

@@ -105,12 +105,7 @@ private slots:
 }  // namespace tavro
 
 int main(int argc, char** argv) {
-    tavro::XvfbServer server;
-    qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
-    qunsetenv("WAYLAND_DISPLAY");  // a plain X server, not Xwayland
-    QGuiApplication application(argc, argv);
-    tavro::X11KeyboardWatcherTest test;
-    return QTest::qExec(&test, argc, argv);
+    return tavro::RunTestOnXvfb<QGuiApplication, tavro::X11KeyboardWatcherTest>(argc, argv);
 }
 
 #include "x11_keyboard_watcher_test.moc"

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QTest>
+#include <QtGlobal>
+
 #include <sys/types.h>
 
 namespace tavro {
@@ -19,5 +22,18 @@ public:
 private:
     pid_t pid_ = 0;
 };
+
+// The main() of a QtTest class for the X11 paths: the test runs on the xcb platform of a
+// private Xvfb server (a plain X server, not Xwayland), or offscreen without Xvfb, where
+// it is to skip itself. `App` is the application class the test needs.
+template <typename App, typename Test>
+int RunTestOnXvfb(int argc, char** argv) {
+    XvfbServer server;
+    qputenv("QT_QPA_PLATFORM", server.Start() ? "xcb" : "offscreen");
+    qunsetenv("WAYLAND_DISPLAY");
+    App application(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 }  // namespace tavro

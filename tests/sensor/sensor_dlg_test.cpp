@@ -299,7 +299,12 @@ void SensorDlgTest::controlsSitAtTheTemplateRectanglesWithTheCreationSettings() 
         QWidget* control = ControlOf<QWidget>(*page_, row.id);
         QVERIFY2(control != nullptr, QByteArray::number(row.id));
         QCOMPARE(control->geometry(), row.rect);
-        QCOMPARE(control->accessibleName(), QString::fromLatin1(row.name));
+        // A drop-down is read by the choice it shows, its caption being its description.
+        if (row.id == kAngleSnapButton.id) {
+            QCOMPARE(control->accessibleDescription(), QString::fromLatin1(row.name));
+        } else {
+            QCOMPARE(control->accessibleName(), QString::fromLatin1(row.name));
+        }
     }
     auto* box = ControlOf<CVokCheckBox>(*page_, kSeparateBox.id);
     QCOMPARE(box->images()[SkinState::Down], skin_.element(kSeparateBox, SkinState::Down));

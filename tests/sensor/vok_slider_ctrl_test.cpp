@@ -92,6 +92,10 @@ private slots:
     void thumbOneCanPassThumbTwoAndStaysOnTop();
     void pressAwayFromTheThumbsMovesNothing();
     void thumbsArePlacedByThumbOnesWidth();
+
+    void keysMoveTheValueAndReportLikeADrag();
+    void tabWalksTheDpiThumbsBeforeLeaving();
+    void disabledSliderIgnoresTheKeysAndTab();
 };
 
 void VokSliderCtrlTest::pointerPicksTheRoundedValue() {
@@ -242,6 +246,85 @@ void VokSliderCtrlTest::thumbsArePlacedByThumbOnesWidth() {
     QCOMPARE(ShownAt(*f.slider, QPoint(centre - 9, 7)), kThumb2);
     QCOMPARE(ShownAt(*f.slider, QPoint(centre - 9, 1)), kTrack);
     QCOMPARE(ShownAt(*f.slider, QPoint(centre, 7)), kThumb1);
+}
+
+void VokSliderCtrlTest::keysMoveTheValueAndReportLikeADrag() {
+    SpeedSlider speed;
+    const std::pair<int, int> speedKeys[] = {
+        {Qt::Key_Right, 6},  {Qt::Key_PageUp, 7}, {Qt::Key_End, 10},
+        {Qt::Key_Right, 10}, {Qt::Key_Left, 9},   {Qt::Key_Home, 1},
+    };
+    for (const auto& [key, value] : speedKeys) {
+        QTest::keyClick(speed.slider, static_cast<Qt::Key>(key));
+        QCOMPARE(speed.slider->value(), value);
+    }
+    // No report where nothing changed (Right at the end).
+    QCOMPARE(speed.owner.reports,
+             (std::vector<Report>{
+                 {kSpeedId, 6}, {kSpeedId, 7}, {kSpeedId, 10}, {kSpeedId, 9}, {kSpeedId, 1}}));
+    // A value stored outside the range comes back into it.
+    speed.slider->setValue(99);
+    QTest::keyClick(speed.slider, Qt::Key_Left);
+    QCOMPARE(speed.slider->value(), 10);
+
+    // DPI: one step is 50, a page a tenth of 50 … 7000 in whole steps (700); a value off
+    // the steps lands on the next step in the key's direction.
+    DpiSlider dpi;
+    const std::pair<int, int> dpiKeys[] = {
+        {Qt::Key_Right, 450},   {Qt::Key_PageUp, 1150}, {Qt::Key_PageDown, 450},
+        {Qt::Key_PageDown, 50}, {Qt::Key_Left, 50},     {Qt::Key_End, 7000},
+        {Qt::Key_PageUp, 7000},
+    };
+    for (const auto& [key, value] : dpiKeys) {
+        QTest::keyClick(dpi.slider, static_cast<Qt::Key>(key));
+        QCOMPARE(dpi.slider->thumbValue(1), value);
+    }
+    QCOMPARE(dpi.owner.reports.front(), (Report{kDpiId, 450 + 1 * kDpi}));
+    QCOMPARE(dpi.owner.reports.size(), std::size_t{5});
+    dpi.slider->setThumb(1, 425, false);
+    QTest::keyClick(dpi.slider, Qt::Key_Right);
+    QCOMPARE(dpi.slider->thumbValue(1), 450);
+    QCOMPARE(dpi.slider->thumbValue(2), 1600);
+}
+
+void VokSliderCtrlTest::tabWalksTheDpiThumbsBeforeLeaving() {
+    DpiSlider f;
+    auto* after = new CVokSliderCtrl(kSpeedId, &f.owner);
+    after->setGeometry(0, 40, 288, 17);
+    after->show();
+    f.owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.owner));
+    f.slider->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.slider->keyboardThumb(), 1);
+    QTest::keyClick(f.slider, Qt::Key_Tab);
+    QCOMPARE(f.slider->keyboardThumb(), 2);
+    QVERIFY(f.slider->hasFocus());
+    QTest::keyClick(f.slider, Qt::Key_Left);
+    QCOMPARE(f.owner.reports, (std::vector<Report>{{kDpiId, 1550 + 2 * kDpi}}));
+    QTest::keyClick(f.slider, Qt::Key_Tab);
+    QTest::keyClick(f.slider, Qt::Key_Tab);
+    QVERIFY(after->hasFocus());
+    QTest::keyClick(after, Qt::Key_Backtab);
+    QVERIFY(f.slider->hasFocus());
+    QCOMPARE(f.slider->keyboardThumb(), 3);
+    // The thumb the pointer picks up is the one the keys move next.
+    f.drag(f.slider->thumbRect(1).center(), f.slider->thumbRect(1).center());
+    QCOMPARE(f.slider->keyboardThumb(), 1);
+}
+
+void VokSliderCtrlTest::disabledSliderIgnoresTheKeysAndTab() {
+    SpeedSlider f;
+    f.slider->setFocus(Qt::TabFocusReason);
+    f.slider->setState(SliderControl::kDisabled);
+    QCOMPARE(f.slider->focusPolicy(), Qt::NoFocus);
+    QTest::keyClick(f.slider, Qt::Key_Right);
+    QCOMPARE(f.slider->value(), 5);
+    QVERIFY(f.owner.reports.empty());
+    // Only the owner's two states are taken; the pointer's are not.
+    f.slider->setState(SliderControl::kDragging);
+    QCOMPARE(f.slider->state(), SliderControl::kDisabled);
+    f.slider->setState(SliderControl::kNormal);
+    QCOMPARE(f.slider->focusPolicy(), Qt::StrongFocus);
 }
 
 }  // namespace tavro

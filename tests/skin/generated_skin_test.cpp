@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QTest>
 
+#include <string>
+#include <vector>
+
 #include "app/main_window_layout.h"
 #include "buttons/popup_layout.h"
 #include "lighting/color_panel_layout.h"
@@ -21,6 +24,7 @@ class GeneratedSkinTest : public QObject {
 
 private slots:
     void everyFileLoadsAtItsSize();
+    void everyPictureHasATwiceAsLargeTwin();
     void previewMouseIsClearExactlyInTheZones();
     void colourPanelCellsShowThePalette();
     void fontAnswersToItsFaceName();
@@ -57,26 +61,49 @@ void GeneratedSkinTest::everyFileLoadsAtItsSize() {
     QVERIFY(!skin_.failed());
 }
 
+void GeneratedSkinTest::everyPictureHasATwiceAsLargeTwin() {
+    std::vector<std::string> names(kSkinFileNames.begin(), kSkinFileNames.end());
+    for (int level = 0; level < kSurfaceLevelCount; ++level) {
+        names.push_back(SurfacePictureName(level));
+    }
+    for (int index = 0; index < kMotionPictureCount; ++index) {
+        names.push_back(MotionPictureName(index));
+    }
+    for (const std::string& name : names) {
+        const QImage single = LoadImageFile(skin_.folder() / name);
+        const QImage twice = LoadImageFile(skin_.folder() / ScaledFileName(name, kHiDpiScale));
+        QVERIFY2(!twice.isNull(), name.c_str());
+        QCOMPARE(twice.size(), single.size() * kHiDpiScale);
+        QCOMPARE(twice.hasAlphaChannel(), single.hasAlphaChannel());
+    }
+}
+
 void GeneratedSkinTest::previewMouseIsClearExactlyInTheZones() {
-    const QImage mouse = skin_.image(SkinFile::MousePicture);
     const LayoutRect preview = lighting_layout::kPreview.rect;
-    QCOMPARE(mouse.size(), QSize(preview.width, preview.height));
-    QVERIFY(mouse.hasAlphaChannel());
-    int clear[2] = {0, 0};
-    for (int y = 0; y < mouse.height(); ++y) {
-        for (int x = 0; x < mouse.width(); ++x) {
-            const int alpha = qAlpha(mouse.pixel(x, y));
-            if (lighting_layout::kPreviewZone1.contains(x, y)) {
-                clear[0] += alpha == 0;
-            } else if (lighting_layout::kPreviewZone4.contains(x, y)) {
-                clear[1] += alpha == 0;
-            } else {
-                QVERIFY2(alpha == 255, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    const std::string name(SkinFileName(SkinFile::MousePicture));
+    for (int scale : {1, kHiDpiScale}) {
+        const QImage mouse = LoadImageFile(skin_.folder() / ScaledFileName(name, scale));
+        QCOMPARE(mouse.size(), QSize(preview.width, preview.height) * scale);
+        QVERIFY(mouse.hasAlphaChannel());
+        // Pixels of the zones' colours that show through by half or more; the wheel's
+        // ridges lie over its light.
+        int through[2] = {0, 0};
+        for (int y = 0; y < mouse.height(); ++y) {
+            for (int x = 0; x < mouse.width(); ++x) {
+                const int alpha = qAlpha(mouse.pixel(x, y));
+                if (lighting_layout::kPreviewZone1.contains(x / scale, y / scale)) {
+                    through[0] += alpha <= 128;
+                } else if (lighting_layout::kPreviewZone4.contains(x / scale, y / scale)) {
+                    through[1] += alpha <= 128;
+                } else {
+                    QVERIFY2(alpha == 255, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                }
             }
         }
+        const int area = scale * scale;
+        QVERIFY2(through[0] > 40 * area, qPrintable(QString::number(through[0])));
+        QVERIFY2(through[1] > 120 * area, qPrintable(QString::number(through[1])));
     }
-    QVERIFY2(clear[0] > 40, qPrintable(QString::number(clear[0])));
-    QVERIFY2(clear[1] > 120, qPrintable(QString::number(clear[1])));
 }
 
 void GeneratedSkinTest::colourPanelCellsShowThePalette() {

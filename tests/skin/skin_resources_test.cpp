@@ -67,7 +67,7 @@ class SkinResourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void loadsEveryFileOnTheFirstRequestOnly();
+    void readsEachFileOnItsFirstRequestOnly();
     void cutsTheCallersRectangleFromTheStatesSheet();
     void scrollLooksComeFromTheDownAndOverSheets();
     void elementsOutsideTheCatalogueFail();
@@ -80,13 +80,18 @@ private slots:
     void skinFolderPrefersTheOneBesideTheProgram();
 };
 
-void SkinResourcesTest::loadsEveryFileOnTheFirstRequestOnly() {
+void SkinResourcesTest::readsEachFileOnItsFirstRequestOnly() {
     QTemporaryDir dir;
     WriteSkin(dir);
     SkinResources skin(dir.path().toStdString());
-    QVERIFY(!skin.isLoaded());
+    QVERIFY(!skin.isRead(SkinFile::SupportNormal));
     QCOMPARE(SlotOf(skin.image(SkinFile::SupportNormal)), SlotColour(int(SkinFile::SupportNormal)));
-    QVERIFY(skin.isLoaded());
+    QVERIFY(skin.isRead(SkinFile::SupportNormal));
+    // A cut reads only the sheet it cuts from.
+    QVERIFY(!skin.element(2, SkinState::Over, QRect(0, 0, 4, 4)).isNull());
+    QVERIFY(skin.isRead(SkinFile::MainOver));
+    QVERIFY(!skin.isRead(SkinFile::MainNormal));
+    QVERIFY(!skin.isRead(SkinFile::AssignKeyNormal));
     for (int slot = 0; slot < kSkinFileCount; ++slot) {
         QCOMPARE(SlotOf(skin.image(static_cast<SkinFile>(slot))), SlotColour(slot));
     }

@@ -20,6 +20,8 @@ FourStateImages AllLooks() {
     return {Solid(kNormal), Solid(kOver), Solid(kDown), Solid(kDisable)};
 }
 
+// The looks and the state machine are the base's (skinned_button_test); here what the
+// push button and the check box add: the caption, the reports and the toggling.
 bool HasPixel(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -59,51 +61,11 @@ class VokButtonTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void drawsTheLookOfItsState_data();
-    void drawsTheLookOfItsState();
-    void missingHoverLookDrawsNothing();
     void captionColourFollowsTheState_data();
     void captionColourFollowsTheState();
     void reportsEnteringOnceAndClicksAsCommands();
     void checkBoxTogglesAndShowsThePressedLookWhenChecked();
 };
-
-void VokButtonTest::drawsTheLookOfItsState_data() {
-    QTest::addColumn<bool>("hovered");
-    QTest::addColumn<bool>("selected");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<uint>("expected");
-    QTest::newRow("idle") << false << false << true << uint{kNormal};
-    QTest::newRow("hovered") << true << false << true << uint{kOver};
-    QTest::newRow("selected shows pressed") << false << true << true << uint{kDown};
-    QTest::newRow("disabled wins over selected") << false << true << false << uint{kDisable};
-}
-
-void VokButtonTest::drawsTheLookOfItsState() {
-    QFETCH(bool, hovered);
-    QFETCH(bool, selected);
-    QFETCH(bool, enabled);
-    QFETCH(uint, expected);
-    Window window;
-    CVokButton button(1005, &window.owner);
-    window.place(button).setImages(AllLooks());
-    button.setSelected(selected);
-    button.setEnabled(enabled);
-    if (hovered) {
-        Hover(button, QPoint(20, 15));
-        QCOMPARE(button.visualState(), 1);
-    }
-    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), QRgb{expected});
-}
-
-void VokButtonTest::missingHoverLookDrawsNothing() {
-    Window window;
-    CVokButton button(1005, &window.owner);
-    window.place(button).setImages({Solid(kNormal), QImage(), Solid(kDown)});
-    Hover(button, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 1);
-    QCOMPARE(Rendered(button, kBehind).pixel(40, 15), kBehind);
-}
 
 void VokButtonTest::captionColourFollowsTheState_data() {
     QTest::addColumn<bool>("hovered");
@@ -149,14 +111,14 @@ void VokButtonTest::reportsEnteringOnceAndClicksAsCommands() {
     QTest::mouseMove(&button, QPoint(30, 15));
     QCOMPARE(window.owner.reports, (std::vector<RecordingOwner::Report>{{1005, 0}}));
     QTest::mouseMove(&window.owner, QPoint(150, 80));
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     Hover(button, QPoint(20, 15));
     QCOMPARE(window.owner.reports.size(), size_t{2});
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 2);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Pressed);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(20, 15));
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCOMPARE(window.owner.commands, std::vector<int>{1005});
 
     // Dragged off with the button held: the moves outside still arrive, and change
@@ -165,9 +127,9 @@ void VokButtonTest::reportsEnteringOnceAndClicksAsCommands() {
     QMouseEvent outside(QEvent::MouseMove, QPointF(120, 15), button.mapToGlobal(QPointF(120, 15)),
                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &outside);
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCoreApplication::sendEvent(&button, &outside);
-    QCOMPARE(button.visualState(), 0);
+    QCOMPARE(button.visualState(), SkinnedButton::VisualState::Normal);
     QCOMPARE(window.owner.reports.size(), size_t{2});
 }
 

@@ -3,8 +3,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/main_window_layout.h"
-#include "skin/layout_qt.h"
 #include "skin/vok_image_dialog.h"
 
 namespace tavro {
@@ -87,9 +85,10 @@ void VokImageDialogTest::embeddedPageIsScaledIntoThePageAreaNotCropped() {
     mainWindow.resize(800, 600);
     auto* page = new CVokImageDialog;
     page->setBackground(Quadrants(QSize(1566, 698)));
-    page->embedAsPage(&mainWindow);
+    const QRect pageArea(9, 209, 783, 349);
+    page->embedAsPage(&mainWindow, pageArea);
     QCOMPARE(page->parentWidget(), &mainWindow);
-    QCOMPARE(page->geometry(), ToQRect(main_window_layout::kPageArea));
+    QCOMPARE(page->geometry(), pageArea);
     QVERIFY(page->isHidden());
     page->show();
     const QImage shown = Rendered(*page);

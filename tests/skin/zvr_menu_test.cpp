@@ -39,7 +39,7 @@ void ZvrMenuTest::cleanup() {
 
 void ZvrMenuTest::layoutFollowsTheFirstEntrysTextHeight() {
     menu_->showMenu(SkinnedMenu::kTopLeft, 120, 130);
-    const int h = QFontMetrics(ControlFont(15)).height();
+    const int h = QFontMetrics(SkinFont(14)).height();
     QCOMPARE(menu_->geometry(), QRect(120, 130, 55, 3 * h + 8));
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(menu_->entries()[i].rect, (LayoutRect{1, 4 + i * h, 54, h}));
@@ -48,7 +48,7 @@ void ZvrMenuTest::layoutFollowsTheFirstEntrysTextHeight() {
 }
 
 void ZvrMenuTest::showModesPlaceTheirCorner() {
-    const int height = 3 * QFontMetrics(ControlFont(15)).height() + 8;
+    const int height = 3 * QFontMetrics(SkinFont(14)).height() + 8;
     const struct {
         int mode;
         QPoint topLeft;
@@ -90,7 +90,7 @@ void ZvrMenuTest::lookupsReachTheSubMenus() {
     menu_->subMenu(2)->addSubEntry(30, 20, QStringLiteral("a much wider text"));
     QVERIFY(menu_->entries()[2].hasSubMenu);
     QCOMPARE(menu_->findEntry(30)->text, QStringLiteral("a much wider text"));
-    const int wide = QFontMetrics(ControlFont(15)).horizontalAdvance("a much wider text");
+    const int wide = QFontMetrics(SkinFont(14)).horizontalAdvance("a much wider text");
     QCOMPARE(menu_->widestText(20), wide);
     QCOMPARE(menu_->widestText(12345), 0);
 }

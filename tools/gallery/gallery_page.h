@@ -6,6 +6,7 @@
 
 #include "skin/image_set.h"
 #include "skin/layout_qt.h"
+#include "skin/place_control.h"
 #include "skin/skin_resources.h"
 #include "skin/vok_image_dialog.h"
 
@@ -24,11 +25,10 @@ public:
     const QString& name() const { return name_; }
     SkinResources& skin() const { return skin_; }
 
-    // A new control of type Control at the place of `control`, given its looks.
+    // A new control of type Control at the place of `control`, shown.
     template <typename Control>
     Control* place(const PlacedControl& control) {
-        auto* widget = new Control(control.id, this);
-        widget->setGeometry(ToQRect(control.rect));
+        auto* widget = CreatePlaced<Control>(control, this);
         widget->show();
         return widget;
     }

@@ -1,6 +1,9 @@
 #include "tools/gallery/gallery_pages.h"
 
+#include <QPainter>
+
 #include <iterator>
+#include <utility>
 
 #include "app/support_layout.h"
 #include "buttons/mouse_settings_layout.h"
@@ -8,14 +11,15 @@
 #include "buttons/zvr_combo_button.h"
 #include "device/lift_distance.h"
 #include "lighting/lighting_layout.h"
+#include "lighting/lighting_palette.h"
 #include "lighting/vok_cbn_color_button.h"
 #include "macros/macro_page_layout.h"
 #include "sensor/sensor_layout.h"
 #include "sensor/vok_progress_ctrl.h"
 #include "sensor/vok_slider_ctrl.h"
 #include "sensor/vok_slider_ctrl_3d.h"
+#include "skin/owner_notification.h"
 #include "skin/scroll_layout.h"
-#include "skin/skin_image_file.h"
 #include "skin/skinned_menu.h"
 #include "skin/vok_button.h"
 #include "skin/vok_check_box.h"
@@ -38,6 +42,31 @@ constexpr const char* kMacros[] = {"Reload", "Build wall", "Sprint jump"};
 constexpr int kFirstMacroCode = 100;
 constexpr int kSubMenuMargin = 30;
 constexpr int kAngleSnapLevels = 16;
+
+// What the lighting page's preview draws: black, the two lit zones in their colours,
+// Mouse.png over them.
+class PreviewStandIn : public QWidget {
+public:
+    PreviewStandIn(int id, QWidget* parent) : QWidget(parent) { SetControlId(this, id); }
+    void setPicture(QImage picture) {
+        picture_ = std::move(picture);
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.fillRect(ToQRect(lighting_layout::kPreviewZone1),
+                         QColor::fromRgba(kLightingPalette[0].argb()));
+        painter.fillRect(ToQRect(lighting_layout::kPreviewZone4),
+                         QColor::fromRgba(kLightingPalette[12].argb()));
+        DrawStretched(painter, picture_, rect());
+    }
+
+private:
+    QImage picture_;
+};
 
 GalleryPage* NewPage(const QString& name, int background, SkinResources& skin, const ReportLog& log,
                      QWidget* parent) {
@@ -70,6 +99,7 @@ CVokScrollCtrl* PlaceScrollBar(GalleryPage& page, int id, const QRect& rect) {
     SkinResources& skin = page.skin();
     auto* bar = new CVokScrollCtrl(id, &page);
     bar->setGeometry(rect);
+    bar->setAccessibleName(QStringLiteral("scroll bar"));
     const auto cut = [&](const PlacedControl& part, SkinState state) {
         return skin.element(part, state);
     };
@@ -174,7 +204,7 @@ GalleryPage* SensorPage(SkinResources& skin, const ReportLog& log, QWidget* pare
     quality->setPosition(7);
     auto* surface = page->place<CVokStatic>(kSurfacePicture);
     for (int level = 0; level < kSurfaceLevelCount; ++level) {
-        surface->appendImage(LoadImageFile(skin.folder() / SurfacePictureName(level)));
+        surface->appendImage(skin.picture(SurfacePictureName(level)));
     }
     surface->setImageIndex(7);
     return page;
@@ -208,9 +238,8 @@ GalleryPage* LightingPage(SkinResources& skin, const ReportLog& log, QWidget* pa
         edit->setBackgroundImage(skin.element(kColorEdits[channel], SkinState::Normal));
         edit->setText(QString::fromLatin1(values[channel]));
     }
-    auto* preview = page->place<CVokStatic>(kPreview);
-    preview->appendImage(skin.element(kPreview.element, SkinState::Normal));
-    preview->setImageIndex(0);
+    auto* preview = page->place<PreviewStandIn>(kPreview);
+    preview->setPicture(skin.element(kPreview.element, SkinState::Normal));
     return page;
 }
 

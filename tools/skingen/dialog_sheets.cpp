@@ -78,7 +78,7 @@ QImage PaintRenameSheet(SkinState state) {
     QImage sheet = NewSheet(layout::kDialog.width, layout::kDialog.height);
     QPainter painter(&sheet);
     BeginPainter(painter);
-    PaintDialogFrame(painter, sheet.size(), QStringLiteral("Rename profile"));
+    PaintDialogFrame(painter, PictureRect(sheet).size(), QStringLiteral("Rename profile"));
     const LayoutRect edit = layout::kNameEdit.rect;
     DrawText(painter, QRect(20, edit.y - 2, edit.x - 28, edit.height + 4), QStringLiteral("Name"),
              kText, ThemeFont(12, Weight::Medium), Align::Right);
@@ -110,7 +110,7 @@ QImage PaintPopupSheet(int mode, SkinState state) {
     QImage sheet = NewSheet(layout.dialog.width, layout.dialog.height);
     QPainter painter(&sheet);
     BeginPainter(painter);
-    PaintDialogFrame(painter, sheet.size(), QString::fromUtf8(text.title));
+    PaintDialogFrame(painter, PictureRect(sheet).size(), QString::fromUtf8(text.title));
 
     const int right = layout.dialog.width - 22;
     if (mode == popup_layout::kSurfaceCountdown) {

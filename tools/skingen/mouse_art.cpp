@@ -13,10 +13,44 @@ namespace {
 
 using namespace colour;
 
+constexpr qreal kFront = -140;
+constexpr qreal kLength = 282;
+
+// Where the parts sit and how the outline narrows towards the nose, in the mouse's units.
+struct MouseShape {
+    qreal noseNarrowing;  // the nose is this share narrower than the back
+    qreal wheelTop;
+    qreal wheelBottom;
+    qreal wheelWidth;
+    QPointF logoCentre;
+    qreal logoScale;
+
+    // Every point of the art passes through here, so parts follow the narrowed flanks.
+    QPointF map(QPointF point) const {
+        const qreal back = (point.y() - kFront) / kLength;
+        return {point.x() * (1 - noseNarrowing * (1 - back)), point.y()};
+    }
+    QPainterPath map(const QPainterPath& path) const {
+        QPainterPath mapped = path;
+        for (int i = 0; i < mapped.elementCount(); ++i) {
+            const QPointF point = map(QPointF(mapped.elementAt(i)));
+            mapped.setElementPositionAt(i, point.x(), point.y());
+        }
+        return mapped;
+    }
+};
+
+constexpr MouseShape kStandardShape{0, -122, -74, 14, {0, 62}, 1};
+constexpr MouseShape kPreviewShape{0.35, -126, -104, 18, {0, 92}, 1.3};
+
+const MouseShape& ShapeOf(MouseArtStyle style) {
+    return style == MouseArtStyle::Preview ? kPreviewShape : kStandardShape;
+}
+
 // The right half of the outline, front to back; the left half mirrors it.
-QPainterPath BodyOutline() {
+QPainterPath BodyOutline(const MouseShape& shape) {
     QPainterPath path;
-    path.moveTo(0, -140);
+    path.moveTo(0, kFront);
     path.cubicTo(38, -141, 62, -122, 66, -88);
     path.cubicTo(70, -50, 72, -20, 78, 10);
     path.cubicTo(84, 45, 84, 85, 70, 112);
@@ -24,26 +58,61 @@ QPainterPath BodyOutline() {
     path.cubicTo(-28, 142, -56, 136, -70, 112);
     path.cubicTo(-84, 85, -84, 45, -78, 10);
     path.cubicTo(-72, -20, -70, -50, -66, -88);
-    path.cubicTo(-62, -122, -38, -141, 0, -140);
+    path.cubicTo(-62, -122, -38, -141, 0, kFront);
     path.closeSubpath();
-    return path;
+    return shape.map(path);
 }
 
-QPainterPath ButtonSeam() {
+QPainterPath ButtonSeam(const MouseShape& shape) {
     QPainterPath seam;
     seam.moveTo(-72, -36);
     seam.quadTo(0, -16, 72, -36);
-    return seam;
+    return shape.map(seam);
 }
 
-QPainterPath SideButton(qreal top, qreal bottom, qreal outerX, qreal innerX) {
+QPainterPath SideButton(const MouseShape& shape, qreal top, qreal bottom, qreal outerX,
+                        qreal innerX) {
     QPainterPath path;
     path.moveTo(innerX, top);
     path.quadTo(outerX - 2, top - 1, outerX, top + 6);
     path.lineTo(outerX - 1.5, bottom - 6);
     path.quadTo(outerX - 1, bottom + 1, innerX, bottom);
     path.closeSubpath();
-    return path;
+    return shape.map(path);
+}
+
+QPainterPath WheelSlot(const MouseShape& shape) {
+    QPainterPath slot;
+    const qreal width = shape.wheelWidth + 8;
+    slot.addRoundedRect(
+        QRectF(-width / 2, shape.wheelTop - 6, width, shape.wheelBottom - shape.wheelTop + 12),
+        width / 2 - 1, width / 2 - 1);
+    return shape.map(slot);
+}
+
+QPainterPath Wheel(const MouseShape& shape) {
+    QPainterPath wheel;
+    const qreal width = shape.wheelWidth;
+    wheel.addRoundedRect(
+        QRectF(-width / 2, shape.wheelTop, width, shape.wheelBottom - shape.wheelTop), width / 2,
+        width / 2);
+    return shape.map(wheel);
+}
+
+QPainterPath Logo(const MouseShape& shape) {
+    // A chevron pointing back, drawn around its centre.
+    const QPointF corners[] = {{-18, -14}, {0, 4}, {18, -14}, {18, -4}, {0, 14}, {-18, -4}};
+    QPainterPath logo;
+    for (const QPointF& corner : corners) {
+        const QPointF point = shape.logoCentre + corner * shape.logoScale;
+        if (logo.elementCount() == 0) {
+            logo.moveTo(point);
+        } else {
+            logo.lineTo(point);
+        }
+    }
+    logo.closeSubpath();
+    return shape.map(logo);
 }
 
 void DrawPill(QPainter& painter, const QRectF& rect, const QBrush& fill, const QColor& edge) {
@@ -62,28 +131,12 @@ QTransform MouseTransform(QPointF centre, qreal scale, qreal degrees) {
     return transform;
 }
 
-QPainterPath MouseWheelSlot() {
-    QPainterPath slot;
-    slot.addRoundedRect(QRectF(-11, -128, 22, 60), 10, 10);
-    return slot;
+QPainterPath MouseWheel(MouseArtStyle style) {
+    return Wheel(ShapeOf(style));
 }
 
-QPainterPath MouseWheel() {
-    QPainterPath wheel;
-    wheel.addRoundedRect(QRectF(-7, -122, 14, 48), 7, 7);
-    return wheel;
-}
-
-QPainterPath MouseLogo() {
-    QPainterPath logo;
-    logo.moveTo(-18, 48);
-    logo.lineTo(0, 66);
-    logo.lineTo(18, 48);
-    logo.lineTo(18, 58);
-    logo.lineTo(0, 76);
-    logo.lineTo(-18, 58);
-    logo.closeSubpath();
-    return logo;
+QPainterPath MouseLogo(MouseArtStyle style) {
+    return Logo(ShapeOf(style));
 }
 
 QPointF MousePartAnchor(MousePart part) {
@@ -113,8 +166,9 @@ void DrawMouseTopView(QPainter& painter, QPointF centre, qreal scale, qreal degr
     const qreal hairline = 1.0 / scale;
     const bool hero = style == MouseArtStyle::Hero;
     const bool preview = style == MouseArtStyle::Preview;
+    const MouseShape& shape = ShapeOf(style);
 
-    const QPainterPath body = BodyOutline();
+    const QPainterPath body = BodyOutline(shape);
 
     // Soft shadow under the body.
     QRadialGradient shadow(QPointF(6, 14), 170);
@@ -125,8 +179,8 @@ void DrawMouseTopView(QPainter& painter, QPointF centre, qreal scale, qreal degr
     painter.drawEllipse(QPointF(6, 14), 120, 175);
 
     // Side buttons sit on the left flank, under the shell's edge.
-    const QPainterPath forward = SideButton(-46, -12, -78, -62);
-    const QPainterPath back = SideButton(-8, 22, -82, -66);
+    const QPainterPath forward = SideButton(shape, -46, -12, -78, -62);
+    const QPainterPath back = SideButton(shape, -8, 22, -82, -66);
     QLinearGradient sideFill(QPointF(-84, 0), QPointF(-60, 0));
     sideFill.setColorAt(0, Colour(0xFF3A3F46));
     sideFill.setColorAt(1, Colour(0xFF1F2226));
@@ -147,7 +201,7 @@ void DrawMouseTopView(QPainter& painter, QPointF centre, qreal scale, qreal degr
     painter.save();
     painter.setClipPath(body);
     painter.setPen(Qt::NoPen);
-    for (const QPointF& spot : {QPointF(-36, -96), QPointF(34, -96)}) {
+    for (const QPointF& spot : {shape.map({-36, -96}), shape.map({34, -96})}) {
         QRadialGradient sheen(spot, 46);
         sheen.setColorAt(0, QColor(255, 255, 255, 20));
         sheen.setColorAt(1, QColor(255, 255, 255, 0));
@@ -166,19 +220,20 @@ void DrawMouseTopView(QPainter& painter, QPointF centre, qreal scale, qreal degr
     painter.setClipPath(body);
     painter.setPen(QPen(Colour(0xFF08090A), 2 * hairline));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(ButtonSeam());
-    painter.drawLine(QPointF(0, -141), QPointF(0, -128));
-    painter.drawLine(QPointF(0, -66), QPointF(0, -26));
+    const qreal slotBottom = shape.wheelBottom + 6;
+    painter.drawPath(ButtonSeam(shape));
+    painter.drawLine(QPointF(0, kFront - 1), QPointF(0, shape.wheelTop - 6));
+    painter.drawLine(QPointF(0, slotBottom + 2), QPointF(0, -26));
     painter.setPen(QPen(QColor(255, 255, 255, 18), hairline));
     painter.translate(0, 2 * hairline);
-    painter.drawPath(ButtonSeam());
+    painter.drawPath(ButtonSeam(shape));
     painter.restore();
 
     // The wheel in its slot, then the DPI buttons behind it.
     painter.setPen(QPen(Colour(0xFF08090A), hairline));
     painter.setBrush(Colour(0xFF0B0C0E));
-    painter.drawPath(MouseWheelSlot());
-    const QRectF wheel = MouseWheel().boundingRect();
+    painter.drawPath(WheelSlot(shape));
+    const QRectF wheel = Wheel(shape).boundingRect();
     QLinearGradient wheelFill(wheel.topLeft(), wheel.topRight());
     wheelFill.setColorAt(0, Colour(0xFF1B1E22));
     wheelFill.setColorAt(0.5, Colour(0xFF3B4047));
@@ -186,35 +241,41 @@ void DrawMouseTopView(QPainter& painter, QPointF centre, qreal scale, qreal degr
     painter.setBrush(wheelFill);
     painter.setPen(preview ? QPen(Colour(0xFF08090A), hairline)
                            : QPen(WithAlpha(kAccent, hero ? 200 : 110), hairline));
-    painter.drawPath(MouseWheel());
+    painter.drawPath(Wheel(shape));
     painter.setPen(QPen(QColor(0, 0, 0, 120), hairline));
     for (qreal y = wheel.top() + 6; y < wheel.bottom() - 4; y += 4) {
         painter.drawLine(QPointF(wheel.left() + 2.5, y), QPointF(wheel.right() - 2.5, y));
     }
     const QBrush dpiFill = Colour(0xFF262A30);
     const QColor dpiEdge = Colour(0xFF4A5058);
-    DrawPill(painter, QRectF(-8, -64, 16, 10), dpiFill, dpiEdge);
-    DrawPill(painter, QRectF(-8, -51, 16, 10), dpiFill, dpiEdge);
+    // DPI up above DPI down, just behind the wheel's slot.
+    const qreal dpiUp = slotBottom + 4;
+    const qreal dpiDown = dpiUp + 13;
+    DrawPill(painter, QRectF(-8, dpiUp, 16, 10), dpiFill, dpiEdge);
+    DrawPill(painter, QRectF(-8, dpiDown, 16, 10), dpiFill, dpiEdge);
     painter.setPen(QPen(Colour(kTextMuted), 1.2 * hairline, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(-2.5, -57.5), QPointF(0, -60.5));
-    painter.drawLine(QPointF(0, -60.5), QPointF(2.5, -57.5));
-    painter.drawLine(QPointF(-2.5, -47.5), QPointF(0, -44.5));
-    painter.drawLine(QPointF(0, -44.5), QPointF(2.5, -47.5));
+    painter.drawLine(QPointF(-2.5, dpiUp + 6.5), QPointF(0, dpiUp + 3.5));
+    painter.drawLine(QPointF(0, dpiUp + 3.5), QPointF(2.5, dpiUp + 6.5));
+    painter.drawLine(QPointF(-2.5, dpiDown + 3.5), QPointF(0, dpiDown + 6.5));
+    painter.drawLine(QPointF(0, dpiDown + 6.5), QPointF(2.5, dpiDown + 3.5));
 
     // Profile button on the palm and the sniper button in front of the thumb.
     DrawPill(painter, QRectF(-9, -14, 18, 8), dpiFill, dpiEdge);
-    DrawPill(painter, QRectF(-83, 30, 8, 14), dpiFill, dpiEdge);
+    const QPointF sniper = shape.map({-79, 37});
+    DrawPill(painter, QRectF(sniper.x() - 4, sniper.y() - 7, 8, 14), dpiFill, dpiEdge);
 
     // The logo: a lime chevron on the palm; the preview lights it itself.
     if (!preview) {
-        QRadialGradient logoGlow(QPointF(0, 62), 40);
+        const QPointF logoCentre = shape.map(shape.logoCentre);
+        const qreal glow = 40 * shape.logoScale;
+        QRadialGradient logoGlow(logoCentre, glow);
         logoGlow.setColorAt(0, WithAlpha(kAccent, hero ? 90 : 60));
         logoGlow.setColorAt(1, WithAlpha(kAccent, 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(logoGlow);
-        painter.drawEllipse(QPointF(0, 62), 40, 40);
+        painter.drawEllipse(logoCentre, glow, glow);
         painter.setBrush(WithAlpha(kAccent, hero ? 255 : 220));
-        painter.drawPath(MouseLogo());
+        painter.drawPath(Logo(shape));
     }
 
     painter.restore();

@@ -63,16 +63,48 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+namespace {
+
+int& CurrentScale() {
+    static int scale = 1;
+    return scale;
+}
+
+QImage NewScaledImage(int width, int height, QImage::Format format) {
+    const int scale = PictureScale();
+    QImage image(width * scale, height * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+}  // namespace
+
+int PictureScale() {
+    return CurrentScale();
+}
+
+ScopedPictureScale::ScopedPictureScale(int scale) : previous_(CurrentScale()) {
+    CurrentScale() = scale;
+}
+
+ScopedPictureScale::~ScopedPictureScale() {
+    CurrentScale() = previous_;
+}
+
 QImage NewSheet(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = NewScaledImage(width, height, QImage::Format_RGB32);
     image.fill(Colour(kInk1));
     return image;
 }
 
 QImage NewPicture(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = NewScaledImage(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+QRect PictureRect(const QImage& picture) {
+    return QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
 }
 
 void BeginPainter(QPainter& painter) {

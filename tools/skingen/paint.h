@@ -19,8 +19,25 @@ namespace tavro::skingen {
 QRect R(const LayoutRect& rect);
 QString Q(std::string_view text);
 
+// Pictures are painted in page pixels; NewSheet and NewPicture make them PictureScale()
+// times as large with that device pixel ratio, so every painter draws the 1× and the 2×
+// set alike.
+int PictureScale();
+class ScopedPictureScale {
+public:
+    explicit ScopedPictureScale(int scale);
+    ~ScopedPictureScale();
+    ScopedPictureScale(const ScopedPictureScale&) = delete;
+    ScopedPictureScale& operator=(const ScopedPictureScale&) = delete;
+
+private:
+    int previous_;
+};
+
 QImage NewSheet(int width, int height);
 QImage NewPicture(int width, int height);  // transparent, with alpha
+// A picture's area in page pixels.
+QRect PictureRect(const QImage& picture);
 void BeginPainter(QPainter& painter);
 
 // Backgrounds.

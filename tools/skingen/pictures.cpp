@@ -195,38 +195,43 @@ QImage PaintLightingMouse() {
     QImage picture = NewPicture(preview.width, preview.height);
     QPainter painter(&picture);
     BeginPainter(painter);
-    QRadialGradient stage(QPointF(preview.width * 0.55, preview.height * 0.55),
-                          preview.width * 0.75);
-    stage.setColorAt(0, Colour(0xFF1B1E22));
+
+    // Placed by two points: the wheel's centre and the logo's, inside their zone
+    // rectangles where the whole mouse still fits the picture (the nose just below the
+    // top edge, since zone 1 lies near it).
+    constexpr QPointF kWheelAt(66, 18);
+    constexpr QPointF kLogoAt(124, 116);
+    const QPointF wheel = MouseWheel(MouseArtStyle::Preview).boundingRect().center();
+    const QPointF logo = MouseLogo(MouseArtStyle::Preview).boundingRect().center();
+    const QPointF along = kLogoAt - kWheelAt;
+    const qreal scale = std::hypot(along.x(), along.y()) / (logo.y() - wheel.y());
+    const qreal degrees = std::atan2(-along.x(), along.y()) * 180 / M_PI;
+    const QTransform turn = MouseTransform(QPointF(0, 0), scale, degrees);
+    const QPointF centre = kWheelAt - turn.map(wheel);
+    const QTransform place = MouseTransform(centre, scale, degrees);
+
+    // The stage is lit from above the mouse.
+    const QPointF middle = place.map(QPointF(0, 0));
+    QRadialGradient stage(middle, preview.width * 0.8);
+    stage.setColorAt(0, Colour(0xFF1D2024));
     stage.setColorAt(1, Colour(0xFF07080A));
     painter.fillRect(QRect(0, 0, preview.width, preview.height), stage);
-
-    // Turned so that the wheel and the logo land on the two zone rectangles.
-    const QPointF zone1(
-        lighting_layout::kPreviewZone1.x + lighting_layout::kPreviewZone1.width / 2.0,
-        lighting_layout::kPreviewZone1.y + lighting_layout::kPreviewZone1.height / 2.0);
-    constexpr qreal kScale = 0.8;
-    constexpr qreal kDegrees = -34.3;
-    const QTransform turn = MouseTransform(QPointF(0, 0), kScale, kDegrees);
-    const QPointF wheelCentre = MouseWheel().boundingRect().center();
-    const QPointF centre = zone1 - turn.map(wheelCentre);
-    DrawMouseTopView(painter, centre, kScale, kDegrees, MouseArtStyle::Preview);
+    DrawMouseTopView(painter, centre, scale, degrees, MouseArtStyle::Preview);
 
     // Windows for the zone colours: fully clear in the lit parts, half clear at their
     // soft edges, never outside the zone rectangles.
-    const QTransform place = MouseTransform(centre, kScale, kDegrees);
     const struct {
         LayoutRect zone;
         QPainterPath shape;
     } windows[] = {
-        {lighting_layout::kPreviewZone1, place.map(MouseWheel())},
-        {lighting_layout::kPreviewZone4, place.map(MouseLogo())},
+        {lighting_layout::kPreviewZone1, place.map(MouseWheel(MouseArtStyle::Preview))},
+        {lighting_layout::kPreviewZone4, place.map(MouseLogo(MouseArtStyle::Preview))},
     };
     for (const auto& window : windows) {
         painter.save();
         painter.setClipRect(R(window.zone));
         painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        painter.setPen(QPen(QColor(0, 0, 0, 110), 3));
+        painter.setPen(QPen(QColor(0, 0, 0, 110), 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(window.shape);
         painter.setPen(Qt::NoPen);
@@ -236,11 +241,11 @@ QImage PaintLightingMouse() {
     }
     // Ridges of the wheel over its light.
     painter.save();
-    painter.setTransform(place);
-    painter.setPen(QPen(QColor(10, 11, 13, 150), 1.0 / kScale));
-    const QRectF wheel = MouseWheel().boundingRect();
-    for (qreal y = wheel.top() + 6; y < wheel.bottom() - 4; y += 5) {
-        painter.drawLine(QPointF(wheel.left() + 2.5, y), QPointF(wheel.right() - 2.5, y));
+    painter.setTransform(place, true);
+    painter.setPen(QPen(QColor(10, 11, 13, 150), 1.0 / scale));
+    const QRectF ridges = MouseWheel(MouseArtStyle::Preview).boundingRect();
+    for (qreal y = ridges.top() + 5; y < ridges.bottom() - 3; y += 4) {
+        painter.drawLine(QPointF(ridges.left() + 2, y), QPointF(ridges.right() - 2, y));
     }
     painter.restore();
     return picture;
@@ -258,7 +263,7 @@ QImage PaintSurfacePicture(int level) {
     QLinearGradient base(QPointF(0, 0), QPointF(0, 49));
     base.setColorAt(0, Colour(0xFF121417));
     base.setColorAt(1, Colour(0xFF0B0C0E));
-    painter.fillRect(picture.rect(), base);
+    painter.fillRect(PictureRect(picture), base);
 
     const QColor grade = level == 0 ? Colour(kTextDim) : GradeColour(level);
     DrawText(painter, QRect(6, 3, 62, 13), GradeName(level), level == 0 ? kTextMuted : grade.rgba(),
@@ -307,7 +312,7 @@ QImage PaintMotionPicture(int index) {
     QImage picture = NewSheet(196, 95);
     QPainter painter(&picture);
     BeginPainter(painter);
-    painter.fillRect(picture.rect(), Colour(0xFF0B0C0E));
+    painter.fillRect(PictureRect(picture), Colour(0xFF0B0C0E));
     // A mouse pad with a fine weave.
     const QRectF pad(10, 8, 176, 79);
     painter.setPen(QPen(Colour(0xFF24272C), 1));

@@ -1,4 +1,5 @@
-// Draws every picture of the TAVRO skin and writes the skin folder:
+// Draws every picture of the TAVRO skin, at page size and at twice that ("name@2x.bmp"),
+// and writes the skin folder:
 //   tavro-skingen --font-dir DIR SKIN_FOLDER
 // or writes a contact sheet of an existing skin folder for review:
 //   tavro-skingen --font-dir DIR --contact-sheet OUT.png [--only TITLE] SKIN_FOLDER
@@ -16,6 +17,7 @@
 #include "app_icon.h"
 #include "bmp_writer.h"
 #include "contact_sheet.h"
+#include "paint.h"
 #include "skin/skin_files.h"
 #include "skin_outputs.h"
 #include "theme.h"
@@ -67,9 +69,14 @@ int WriteSkin(const std::filesystem::path& fontFolder, const std::filesystem::pa
         return 1;
     }
     for (const tavro::skingen::SkinOutput& output : tavro::skingen::SkinOutputs()) {
-        if (!WritePicture(output.paint(), skin.filePath(output.fileName))) {
-            std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(output.fileName));
-            return 1;
+        for (int scale : {1, tavro::kHiDpiScale}) {
+            const tavro::skingen::ScopedPictureScale drawing(scale);
+            const QString name =
+                QString::fromStdString(tavro::ScaledFileName(output.fileName.toStdString(), scale));
+            if (!WritePicture(output.paint(), skin.filePath(name))) {
+                std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(name));
+                return 1;
+            }
         }
     }
     if (!CopyFont(fontFolder, skin)) {

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 
+#include "skin/accent_colour.h"
+
 // The look of the whole skin: one dark graphite theme with a lime accent.
 namespace tavro::skingen {
 
@@ -19,7 +21,7 @@ inline constexpr QRgb kText = 0xFFBEBEBE;
 inline constexpr QRgb kTextMuted = 0xFF82888F;
 inline constexpr QRgb kTextDim = 0xFF50555B;
 inline constexpr QRgb kWhite = 0xFFFFFFFF;
-inline constexpr QRgb kAccent = 0xFFB3D335;
+inline constexpr QRgb kAccent = kAccentColour;
 inline constexpr QRgb kAccentDeep = 0xFF6F8A17;
 inline constexpr QRgb kAccentInk = 0xFF0E1204;  // text on an accent fill
 inline constexpr QRgb kDisabledSurface = 0xFF16181B;
